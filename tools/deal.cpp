@@ -1,0 +1,155 @@
+#include "tools/deal.h"
+
+#include <charconv>
+#include <sstream>
+
+#include "engine/game.h"
+
+namespace gapwise {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: gapwise-deal --seed N [--count C] [--kinds LIST] [--multiple-choice]";
+
+template <typename T>
+std::optional<T> ParseDecimal(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return {};
+  T value{};
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return {};
+  return value;
+}
+
+std::optional<std::vector<std::uint8_t>> ParseKinds(const std::string& list) {
+  std::vector<std::uint8_t> kinds;
+  std::stringstream in(list);
+  std::string item;
+  while (std::getline(in, item, ',')) {
+    const auto code = ParseDecimal<unsigned>(item);
+    if (!code || *code >= kKindCount) return {};
+    kinds.push_back(static_cast<std::uint8_t>(*code));
+  }
+  if (kinds.empty() || kinds.size() > 4 || list.back() == ',') return {};
+  return kinds;
+}
+
+// Applies one option that takes a value; returns an error text, empty when it was fine.
+std::string TakeValue(const std::string& name, const std::string& value, DealOptions& options) {
+  if (name == "--seed") {
+    options.seed = ParseDecimal<std::uint32_t>(value);
+    return options.seed ? "" : "the seed must be an unsigned 32-bit decimal number";
+  }
+  if (name == "--count") {
+    const auto count = ParseDecimal<int>(value);
+    if (!count || *count < 1) return "the count must be a whole number of at least 1";
+    options.count = *count;
+    return "";
+  }
+  const auto kinds = ParseKinds(value);
+  if (!kinds) return "the kinds must be one to four codes from 0 to 3, separated by commas";
+  options.kinds = *kinds;
+  options.kindsGiven = true;
+  return "";
+}
+
+bool TakesValue(const std::string& name) {
+  return name == "--seed" || name == "--count" || name == "--kinds";
+}
+
+}  // namespace
+
+std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, std::string& error) {
+  DealOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = name.find('='); eq != std::string::npos && name.starts_with("--")) {
+      value = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    if (name == "--multiple-choice" && !value) {
+      options.multipleChoice = true;
+      continue;
+    }
+    if (!TakesValue(name)) {
+      error = "unknown argument '" + args[i] + "'";
+      return {};
+    }
+    if (!value) {
+      if (i + 1 >= args.size()) {
+        error = name + " needs a value";
+        return {};
+      }
+      value = args[++i];
+    }
+    error = TakeValue(name, *value, options);
+    if (!error.empty()) return {};
+  }
+  return options;
+}
+
+std::string JsonString(const std::string& text) {
+  std::string out = "\"";
+  for (const unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20) {
+      char buffer[8];
+      std::snprintf(buffer, sizeof buffer, "\\u%04x", c);
+      out += buffer;
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+namespace {
+
+std::string JsonList(const std::vector<std::string>& items) {
+  std::string out = "[";
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) out += ',';
+    out += JsonString(items[i]);
+  }
+  return out + "]";
+}
+
+}  // namespace
+
+std::string PuzzleJson(const TPuzzle& puzzle, const std::vector<std::string>* choices) {
+  std::string out = "{\"kind\":" + std::to_string(puzzle.Kind);
+  out += ",\"cells\":" + JsonList(puzzle.Cells);
+  out += ",\"masked\":" + std::to_string(puzzle.MaskedCell);
+  out += ",\"answer\":" + JsonString(puzzle.Answer);
+  out += ",\"mask\":" + JsonString(puzzle.Mask);
+  out += ",\"hidepos\":" + std::to_string(puzzle.HidePos);
+  out += ",\"taillen\":" + std::to_string(puzzle.TailLen);
+  if (choices) out += ",\"choices\":" + JsonList(*choices);
+  return out + "}";
+}
+
+int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  std::string error;
+  auto options = ParseDealArgs(args, error);
+  if (options && !options->seed) error = "--seed is required";
+  if (!options || !options->seed) {
+    err << "gapwise-deal: " << error << "; " << kUsage << "\n";
+    return 2;
+  }
+  IDrillView view;
+  TDrillGame game(view);
+  TDrillSettings& settings = game.Settings();
+  for (std::size_t i = 0; i < options->kinds.size(); ++i) settings.Ops[i] = options->kinds[i];
+  settings.Checked = static_cast<std::uint8_t>(options->kinds.size());
+  settings.MultChoice = options->multipleChoice;
+  game.Random().Seed(*options->seed);
+  for (int i = 0; i < options->count; ++i) {
+    game.NextPuzzle();
+    out << PuzzleJson(game.Puzzle(), settings.MultChoice ? &game.Choices() : nullptr) << "\n";
+  }
+  return 0;
+}
+
+}  // namespace gapwise
