@@ -100,9 +100,13 @@ void TDrillGame::Tick() {
   NextPuzzle();
 }
 
-void TDrillGame::PauseCountdown() { view_.StopTicker(); }
+void TDrillGame::PauseCountdown() {
+  view_.StopTicker();
+}
 
-void TDrillGame::ResumeCountdown() { view_.StartTicker(); }
+void TDrillGame::ResumeCountdown() {
+  view_.StartTicker();
+}
 
 void TDrillGame::ApplySettings() {
   choices_.clear();
@@ -141,6 +145,8 @@ void TDrillGame::MoveKey(std::uint16_t key) {
   view_.OnChoicesChanged(choices_, choiceIndex_);
 }
 
-void TDrillGame::SelectChoice(int index) { choiceIndex_ = index; }
+void TDrillGame::SelectChoice(int index) {
+  choiceIndex_ = index;
+}
 
 }  // namespace gapwise

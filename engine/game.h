@@ -26,7 +26,8 @@ class IDrillView {
   virtual void OnFocusCheck() {}
   // The stored settings are in: show or hide the answer box and the time-left display.
   virtual void OnSettingsLoaded(const TDrillSettings& /*settings*/) {}
-  // The one-second ticker: starting a running one keeps its phase; stopping a stopped one is a no-op.
+  // The one-second ticker: starting a running one keeps its phase; stopping a stopped one is a
+  // no-op.
   virtual void StartTicker() {}
   virtual void StopTicker() {}
 };

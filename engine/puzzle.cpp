@@ -5,7 +5,9 @@ namespace {
 
 using Cells = std::vector<std::string>;
 
-std::string Text(std::uint32_t value) { return std::to_string(value); }
+std::string Text(std::uint32_t value) {
+  return std::to_string(value);
+}
 
 Cells AdditionCells(TRandom& random) {
   const std::uint32_t a = random.RandomBelow(9899) + 100;
@@ -30,8 +32,8 @@ Cells DivisionCells(TRandom& random) {
   const std::uint32_t q = random.RandomBelow(89) + 10;
   const std::uint32_t r = random.RandomBelow(q);
   const std::uint32_t second = d * (q % 10);
-  return {Text(d), Text(q), Text(d * q + r), Text(d * (q / 10)), Text(second + r), Text(second),
-          Text(r)};
+  return {Text(d),          Text(q),      Text(d * q + r), Text(d * (q / 10)),
+          Text(second + r), Text(second), Text(r)};
 }
 
 Cells MakeCells(TPuzzleKind kind, TRandom& random) {

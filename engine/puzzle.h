@@ -26,7 +26,8 @@ struct TPuzzle {
 // Draws nothing for a one-character cell and exactly two numbers otherwise.
 void MaskDigits(std::string& cell, TPuzzle& puzzle, TRandom& random);
 
-// Makes a puzzle of kind (a code 0 to 3): operands, cells, masked cell, masking, in that draw order.
+// Makes a puzzle of kind (a code 0 to 3): operands, cells, masked cell, masking, in that draw
+// order.
 TPuzzle MakePuzzle(TPuzzleKind kind, TRandom& random);
 
 // The masked cell's text with the answer written back over its "?" characters.

@@ -18,8 +18,12 @@ void Deal(benchmark::State& state, bool multipleChoice) {
   state.SetItemsProcessed(state.iterations());
 }
 
-void BM_DealTyped(benchmark::State& state) { Deal(state, false); }
-void BM_DealMultipleChoice(benchmark::State& state) { Deal(state, true); }
+void BM_DealTyped(benchmark::State& state) {
+  Deal(state, false);
+}
+void BM_DealMultipleChoice(benchmark::State& state) {
+  Deal(state, true);
+}
 
 }  // namespace
 
