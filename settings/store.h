@@ -1,0 +1,35 @@
+// The settings store: the user's drill options kept under the per-user registry key, and the
+// installation folder read from the machine-wide key.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "engine/types.h"
+#include "settings/registry.h"
+
+namespace gapwise {
+
+// A failure reported by the store; what() is the message shown to the user.
+class ERegistryException : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Both keys' path under their roots; the leading backslash marks it as relative to the root.
+inline constexpr const char* kSettingsKeyPath = "\\Software\\Ardentree\\Gapwise";
+
+// Reads AppPath into installFolder (the current directory when the machine-wide key has no
+// AppPath), then each stored value over settings; never writes. Throws ERegistryException at
+// the first value it cannot accept; what was read before it stays.
+void LoadSettings(TDrillSettings& settings, std::string& installFolder, TRegistry& registry);
+
+// Writes all six values, creating the key; silent when the key cannot be created, throws
+// ERegistryException("Failed to set data for '<name>'") when a write fails.
+void SaveSettings(const TDrillSettings& settings, TRegistry& registry);
+
+// The same on the hives of DefaultHivePaths().
+void LoadSettings(TDrillSettings& settings, std::string& installFolder);
+void SaveSettings(const TDrillSettings& settings);
+
+}  // namespace gapwise

@@ -1,0 +1,68 @@
+// A scratch folder per test holding a user hive and a machine hive, and hive text builders.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
+#include <fstream>
+#include <initializer_list>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "settings/registry.h"
+
+namespace gapwise::testing_support {
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+inline void WriteFile(const std::filesystem::path& path, std::string_view bytes) {
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// REGEDIT4 text with CRLF line ends: the header, a blank line, then the lines given.
+inline std::string Reg(std::initializer_list<std::string_view> lines) {
+  std::string text = "REGEDIT4\r\n\r\n";
+  for (const std::string_view line : lines) (text += line) += "\r\n";
+  return text;
+}
+
+inline constexpr std::string_view kUserKey = "[HKEY_CURRENT_USER\\Software\\Ardentree\\Gapwise]";
+inline constexpr std::string_view kMachineKey =
+    "[HKEY_LOCAL_MACHINE\\Software\\Ardentree\\Gapwise]";
+
+class HiveTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (std::filesystem::temp_directory_path() / "gapwise-hive-XXXXXX").string();
+    ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+    dir_ = pattern;
+    paths_ = {(dir_ / "config/gapwise/registry.reg").string(),
+              (dir_ / "share/gapwise/machine.reg").string()};
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::filesystem::path UserFile() const { return paths_.CurrentUser; }
+  std::filesystem::path MachineFile() const { return paths_.LocalMachine; }
+  // The files in the user hive's folder, to spot a temporary file left behind.
+  std::size_t FilesBesideUserHive() const {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const auto& entry :
+         std::filesystem::directory_iterator(UserFile().parent_path())) {
+      ++count;
+    }
+    return count;
+  }
+
+  std::filesystem::path dir_;
+  THivePaths paths_;
+};
+
+}  // namespace gapwise::testing_support
