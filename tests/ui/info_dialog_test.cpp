@@ -1,0 +1,154 @@
+// The info dialog: its texts, where they stand, and the ways it closes.
+#include <QFontInfo>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "ui/info_dialog.h"
+#include "ui/toolkit/application.h"
+
+using gapwise::TForm3;
+
+namespace {
+
+template <class T>
+T* Control(QWidget& dialog, const char* name) {
+  T* control = dialog.findChild<T*>(name);
+  if (control == nullptr) qFatal("no control %s", name);
+  return control;
+}
+
+// With GAPWISE_SCREENSHOTS naming a folder, the dialog as drawn is saved there as a PNG file.
+void SaveScreenshot(QWidget& dialog, const QString& name) {
+  const QString folder = qEnvironmentVariable("GAPWISE_SCREENSHOTS");
+  if (folder.isEmpty()) return;
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QVERIFY(dialog.grab().save(folder + "/" + name + ".png"));
+}
+
+}  // namespace
+
+class TInfoDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void texts_data();
+  void texts();
+  void labelsShowTheirWholeText();
+  void frame();
+  void centredOverOwner();
+  void closing_data();
+  void closing();
+  void keysWithoutFocusOnOk();
+};
+
+void TInfoDialogTest::texts_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QRect>("designed");  // a width of 0: the label sizes itself to its text
+  QTest::newRow("Label1") << "Label1"
+                          << "Gapwise 1.0" << QRect(0, 16, 233, 25);
+  QTest::newRow("Label3") << "Label3"
+                          << "internet site:  www.ardentree.example" << QRect(16, 140, 0, 19);
+  QTest::newRow("Label4") << "Label4"
+                          << "e-mail:  support@ardentree.example" << QRect(48, 166, 0, 19);
+  QTest::newRow("Button1") << "Button1"
+                           << "OK" << QRect(80, 216, 81, 25);
+}
+
+void TInfoDialogTest::texts() {
+  QFETCH(QString, name);
+  QFETCH(QString, text);
+  QFETCH(QRect, designed);
+  TForm3 dialog(nullptr);
+  auto* control = Control<QWidget>(dialog, qPrintable(name));
+  QCOMPARE(control->property("text").toString(), text);
+  QCOMPARE(control->pos(), designed.topLeft());
+  QCOMPARE(control->height(), designed.height());
+  if (designed.width() != 0) QCOMPARE(control->width(), designed.width());
+  QCOMPARE(QFontInfo(control->font()).pixelSize(), 16);
+}
+
+// The self-sizing labels are wide enough for their text, and the title is centred on its box.
+void TInfoDialogTest::labelsShowTheirWholeText() {
+  TForm3 dialog(nullptr);
+  for (const char* name : {"Label3", "Label4"}) {
+    const auto* label = Control<QLabel>(dialog, name);
+    QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), name);
+    QVERIFY2(label->alignment() & Qt::AlignLeft, name);
+  }
+  const auto* title = Control<QLabel>(dialog, "Label1");
+  QVERIFY(title->alignment() & Qt::AlignHCenter);
+  QVERIFY(title->alignment() & Qt::AlignTop);
+}
+
+void TInfoDialogTest::frame() {
+  TForm3 dialog(nullptr);
+  QCOMPARE(dialog.windowTitle(), "Info");
+  SaveScreenshot(dialog, "info_dialog");
+  QCOMPARE(dialog.minimumSize(), QSize(231, 254));
+  QCOMPARE(dialog.maximumSize(), QSize(231, 254));
+  QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+  QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+  QCOMPARE(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
+  QCOMPARE(QFontInfo(dialog.font()).family(), "Liberation Serif");
+}
+
+void TInfoDialogTest::closing_data() {
+  QTest::addColumn<QString>("how");
+  QTest::newRow("OK clicked") << "click";
+  QTest::newRow("Enter on OK") << "enter";
+  QTest::newRow("Space on OK") << "space";
+  QTest::newRow("title bar's close button") << "close";
+}
+
+void TInfoDialogTest::closing() {
+  QFETCH(QString, how);
+  TForm3 dialog(nullptr);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  auto* ok = Control<QPushButton>(dialog, "Button1");
+  QCOMPARE(QApplication::focusWidget(), ok);
+  if (how == "click") QTest::mouseClick(ok, Qt::LeftButton);
+  if (how == "enter") QTest::keyClick(ok, Qt::Key_Return);
+  if (how == "space") QTest::keyClick(ok, Qt::Key_Space);
+  if (how == "close") QVERIFY(dialog.close());
+  QVERIFY(!dialog.isVisible());
+}
+
+// Esc does nothing, and Enter closes the dialog only through a focused OK.
+void TInfoDialogTest::keysWithoutFocusOnOk() {
+  TForm3 dialog(nullptr);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  QVERIFY(dialog.isVisible());
+  auto* ok = Control<QPushButton>(dialog, "Button1");
+  QVERIFY(!ok->isDefault());
+  ok->clearFocus();
+  QTest::keyClick(&dialog, Qt::Key_Return);
+  QVERIFY(dialog.isVisible());
+}
+
+void TInfoDialogTest::centredOverOwner() {
+  QWidget owner;
+  owner.setGeometry(372, 171, 257, 389);
+  owner.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&owner));
+  TForm3 dialog(&owner);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  const QPoint offset = dialog.geometry().center() - owner.geometry().center();
+  QVERIFY2(offset.manhattanLength() <= 2,
+           qPrintable(QString("off by %1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+int main(int argc, char** argv) {
+  gapwise::PreferOffscreenWithoutDisplay();
+  gapwise::TApplication application(argc, argv);
+  TInfoDialogTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "info_dialog_test.moc"

@@ -1,0 +1,573 @@
+// The options dialog driven through its controls: what it shows, what OK writes at each step,
+// the messages word for word, the time-limit box's key filter, and its look.
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTestEventList>
+#include <array>
+
+#include "settings/dialog/options_dialog.h"
+#include "settings/store.h"
+#include "ui/toolkit/application.h"
+#include "ui/toolkit/message_box.h"
+
+using gapwise::TDrillSettings;
+using gapwise::TForm2;
+using Ops = QList<int>;
+Q_DECLARE_METATYPE(TDrillSettings)
+
+namespace gapwise {
+
+// How a failed comparison prints the settings.
+char* toString(const TDrillSettings& s) {
+  const QString text = QString(
+                           "Ops %1,%2,%3,%4 Checked %5 ShowRight %6 TimeLimited %7 "
+                           "TimeLimit %8 MultChoice %9")
+                           .arg(s.Ops[0])
+                           .arg(s.Ops[1])
+                           .arg(s.Ops[2])
+                           .arg(s.Ops[3])
+                           .arg(s.Checked)
+                           .arg(s.ShowRight)
+                           .arg(s.TimeLimited)
+                           .arg(s.TimeLimit)
+                           .arg(s.MultChoice);
+  return qstrdup(qPrintable(text));
+}
+
+}  // namespace gapwise
+
+namespace {
+
+constexpr const char* kNoKind = "Please select at least one question type.";
+constexpr const char* kNoLimit = "Please enter a valid time limit";
+constexpr const char* kTooShort = "Time limit can be at least 5 secs.";
+
+template <class T>
+T* Control(QWidget& dialog, const char* name) {
+  T* control = dialog.findChild<T*>(name);
+  if (control == nullptr) qFatal("no control %s", name);
+  return control;
+}
+
+QCheckBox* Box(QWidget& dialog, int number) {
+  return Control<QCheckBox>(dialog, qPrintable(QString("CheckBox%1").arg(number)));
+}
+
+QLineEdit* Edit1(QWidget& dialog) {
+  return Control<QLineEdit>(dialog, "Edit1");
+}
+
+// Records the text of every message or error box and closes it with its OK button.
+struct TMessages {
+  QStringList texts;
+  QList<QMessageBox::Icon> icons;
+  TMessages() {
+    gapwise::SetMessageBoxObserver([this](QMessageBox& box) {
+      texts << box.text();
+      icons << box.icon();
+      box.button(QMessageBox::Ok)->click();
+    });
+  }
+  ~TMessages() { gapwise::SetMessageBoxObserver({}); }
+};
+
+void PressOk(QWidget& dialog) {
+  QTest::mouseClick(Control<QPushButton>(dialog, "Button1"), Qt::LeftButton);
+}
+
+void PressCancel(QWidget& dialog) {
+  QTest::mouseClick(Control<QPushButton>(dialog, "Button2"), Qt::LeftButton);
+}
+
+TDrillSettings Settings(Ops ops, int checked, bool showRight, bool timeLimited, int timeLimit,
+                        bool multChoice) {
+  TDrillSettings settings;
+  for (int i = 0; i < 4; ++i) settings.Ops[i] = static_cast<std::uint8_t>(ops[i]);
+  settings.Checked = static_cast<std::uint8_t>(checked);
+  settings.ShowRight = showRight;
+  settings.TimeLimited = timeLimited;
+  settings.TimeLimit = timeLimit;
+  settings.MultChoice = multChoice;
+  return settings;
+}
+
+// With GAPWISE_SCREENSHOTS naming a folder, the dialog as drawn is saved there as a PNG file.
+void SaveScreenshot(QWidget& dialog, const QString& name) {
+  const QString folder = qEnvironmentVariable("GAPWISE_SCREENSHOTS");
+  if (folder.isEmpty()) return;
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  QVERIFY(dialog.grab().save(folder + "/" + name + ".png"));
+}
+
+}  // namespace
+
+class TOptionsDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void opening_data();
+  void opening();
+  void kinds_data();
+  void kinds();
+  void timeLimit_data();
+  void timeLimit();
+  void notAnInteger_data();
+  void notAnInteger();
+  void noKindTicked();
+  void messageThenCancel();
+  void timeLimitOffThenOn();
+  void closingChangesNothing_data();
+  void closingChangesNothing();
+  void divisionAloneIsSaved();
+  void filter_data();
+  void filter();
+  void keys();
+  void tabOrder();
+  void layout_data();
+  void layout();
+  void frame();
+  void centredOverOwner();
+};
+
+void TOptionsDialogTest::opening_data() {
+  QTest::addColumn<TDrillSettings>("settings");
+  QTest::addColumn<QList<bool>>("ticked");  // CheckBox1 to CheckBox7
+  QTest::addColumn<QString>("edit");
+  const Ops all{0, 1, 2, 3};
+  QTest::newRow("defaults") << TDrillSettings{}
+                            << QList<bool>{true, true, true, true, true, true, false} << "30";
+  QTest::newRow("time limit off keeps the box empty")
+      << Settings(all, 4, false, false, 77, true)
+      << QList<bool>{true, true, true, true, false, false, true} << "";
+  QTest::newRow("first two entries only")
+      << Settings({3, 1, 0, 2}, 2, true, true, 999, false)
+      << QList<bool>{false, true, false, true, true, true, false} << "999";
+  QTest::newRow("unknown code ticks nothing")
+      << Settings({7, 2, 0, 0}, 2, false, true, 5, false)
+      << QList<bool>{false, false, true, false, true, false, false} << "5";
+  QTest::newRow("count 0 ticks no kind")
+      << Settings(all, 0, false, false, 30, false)
+      << QList<bool>{false, false, false, false, false, false, false} << "";
+  QTest::newRow("count above 4 ticks no kind")
+      << Settings(all, 9, false, false, 30, false)
+      << QList<bool>{false, false, false, false, false, false, false} << "";
+}
+
+void TOptionsDialogTest::opening() {
+  QFETCH(TDrillSettings, settings);
+  QFETCH(QList<bool>, ticked);
+  QFETCH(QString, edit);
+  TForm2 dialog(nullptr, settings);
+  for (int i = 0; i < 7; ++i) QCOMPARE(Box(dialog, i + 1)->isChecked(), ticked[i]);
+  QCOMPARE(Edit1(dialog)->text(), edit);
+}
+
+void TOptionsDialogTest::kinds_data() {
+  QTest::addColumn<Ops>("before");
+  QTest::addColumn<QList<bool>>("kinds");  // CheckBox1 to CheckBox4
+  QTest::addColumn<int>("checked");
+  QTest::addColumn<Ops>("after");
+  QTest::newRow("division alone") << Ops{0, 1, 2, 3} << QList<bool>{false, false, false, true} << 1
+                                  << Ops{3, 1, 2, 3};
+  QTest::newRow("addition and multiplication")
+      << Ops{3, 2, 1, 0} << QList<bool>{true, false, true, false} << 2 << Ops{0, 2, 1, 0};
+  QTest::newRow("subtraction and division")
+      << Ops{2, 2, 2, 2} << QList<bool>{false, true, false, true} << 2 << Ops{1, 3, 2, 2};
+  QTest::newRow("three kinds") << Ops{3, 3, 3, 3} << QList<bool>{false, true, true, true} << 3
+                               << Ops{1, 2, 3, 3};
+  QTest::newRow("all four in code order")
+      << Ops{3, 2, 1, 0} << QList<bool>{true, true, true, true} << 4 << Ops{0, 1, 2, 3};
+}
+
+void TOptionsDialogTest::kinds() {
+  QFETCH(Ops, before);
+  QFETCH(QList<bool>, kinds);
+  QFETCH(int, checked);
+  QFETCH(Ops, after);
+  TMessages messages;
+  TDrillSettings settings = Settings(before, 4, true, true, 30, false);
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  for (int i = 0; i < 4; ++i) Box(dialog, i + 1)->setChecked(kinds[i]);
+  PressOk(dialog);
+  QCOMPARE(messages.texts, QStringList{});
+  QCOMPARE(int(settings.Checked), checked);
+  QCOMPARE((Ops{settings.Ops[0], settings.Ops[1], settings.Ops[2], settings.Ops[3]}), after);
+  QVERIFY(!dialog.isVisible());
+}
+
+void TOptionsDialogTest::timeLimit_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<int>("limit");
+  QTest::newRow("5") << "5"
+                     << "" << 5;
+  QTest::newRow("05") << "05"
+                      << "" << 5;
+  QTest::newRow("005") << "005"
+                       << "" << 5;
+  QTest::newRow("999") << "999"
+                       << "" << 999;
+  QTest::newRow("4") << "4" << kTooShort << 30;
+  QTest::newRow("00") << "00" << kTooShort << 30;
+  QTest::newRow("000") << "000" << kTooShort << 30;
+  QTest::newRow("0") << "0" << kNoLimit << 30;
+  QTest::newRow("empty") << "" << kNoLimit << 30;
+  // Pasted texts: the box's context menu can still bring them.
+  QTest::newRow("pasted hexadecimal") << "$1F"
+                                      << "" << 31;
+  QTest::newRow("pasted leading blank") << " 12"
+                                        << "" << 12;
+  QTest::newRow("pasted negative") << "-9" << kTooShort << 30;
+}
+
+// The time limit goes on with a ticked box; the settings start with it off at 30 seconds.
+void TOptionsDialogTest::timeLimit() {
+  QFETCH(QString, text);
+  QFETCH(QString, message);
+  QFETCH(int, limit);
+  TMessages messages;
+  TDrillSettings settings = Settings({0, 1, 2, 3}, 4, true, false, 30, false);
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  Box(dialog, 5)->setChecked(true);
+  Edit1(dialog)->setText(text);
+  PressOk(dialog);
+  QCOMPARE(messages.texts, message.isEmpty() ? QStringList{} : QStringList{message});
+  QCOMPARE(settings.TimeLimit, limit);
+  QCOMPARE(settings.TimeLimited, message.isEmpty());
+  QCOMPARE(dialog.isVisible(), !message.isEmpty());
+  QCOMPARE(Edit1(dialog)->text(), text);
+}
+
+void TOptionsDialogTest::notAnInteger_data() {
+  QTest::addColumn<QString>("text");
+  QTest::addColumn<QString>("error");
+  QTest::newRow("letters") << "abc"
+                           << "'abc' is not a valid integer value.";
+  QTest::newRow("digit and letter") << "1x2"
+                                    << "'1x2' is not a valid integer value.";
+  QTest::newRow("blank after digits") << "12 "
+                                      << "'12 ' is not a valid integer value.";
+}
+
+// OK ends in the error box; what it wrote before the conversion stays, and the dialog is open.
+void TOptionsDialogTest::notAnInteger() {
+  QFETCH(QString, text);
+  QFETCH(QString, error);
+  TMessages messages;
+  TDrillSettings settings = Settings({0, 1, 2, 3}, 4, true, false, 30, false);
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  Box(dialog, 1)->setChecked(false);
+  Box(dialog, 6)->setChecked(false);
+  Box(dialog, 7)->setChecked(true);
+  Box(dialog, 5)->setChecked(true);
+  Edit1(dialog)->setText(text);
+  PressOk(dialog);
+  QCOMPARE(messages.texts, QStringList{error});
+  QCOMPARE(messages.icons, QList<QMessageBox::Icon>{QMessageBox::Critical});
+  QVERIFY(dialog.isVisible());
+  QCOMPARE(settings, Settings({1, 2, 3, 3}, 3, false, false, 30, true));
+}
+
+void TOptionsDialogTest::noKindTicked() {
+  TMessages messages;
+  const TDrillSettings before = Settings({2, 0, 1, 3}, 3, true, true, 45, false);
+  TDrillSettings settings = before;
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  for (int i = 1; i <= 4; ++i) Box(dialog, i)->setChecked(false);
+  Box(dialog, 6)->setChecked(false);
+  Box(dialog, 7)->setChecked(true);
+  Box(dialog, 5)->setChecked(false);
+  PressOk(dialog);
+  QCOMPARE(messages.texts, QStringList{kNoKind});
+  QCOMPARE(messages.icons, QList<QMessageBox::Icon>{QMessageBox::NoIcon});
+  QCOMPARE(settings, before);
+  QVERIFY(dialog.isVisible());
+  QVERIFY(Box(dialog, 7)->isChecked());  // the controls stay as the user left them
+}
+
+// The steps before the time limit stay in force after its message, also through Cancel.
+void TOptionsDialogTest::messageThenCancel() {
+  TMessages messages;
+  TDrillSettings settings = Settings({0, 1, 2, 3}, 4, true, true, 30, false);
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  Box(dialog, 6)->setChecked(false);
+  Box(dialog, 7)->setChecked(true);
+  Edit1(dialog)->setFocus();
+  QTest::keyClick(Edit1(dialog), Qt::Key_Backspace);
+  QTest::keyClick(Edit1(dialog), Qt::Key_Backspace);
+  QTest::keyClicks(Edit1(dialog), "3");
+  QCOMPARE(Edit1(dialog)->text(), "3");
+  PressOk(dialog);
+  QCOMPARE(messages.texts, QStringList{kTooShort});
+  QVERIFY(dialog.isVisible());
+  PressCancel(dialog);
+  QVERIFY(!dialog.isVisible());
+  QCOMPARE(dialog.result(), int(QDialog::Rejected));
+  QCOMPARE(settings, Settings({0, 1, 2, 3}, 4, false, true, 30, true));
+}
+
+void TOptionsDialogTest::timeLimitOffThenOn() {
+  TMessages messages;
+  TDrillSettings settings = Settings({0, 1, 2, 3}, 4, true, true, 45, false);
+  {
+    TForm2 dialog(nullptr, settings);
+    dialog.show();
+    Box(dialog, 5)->setChecked(false);
+    PressOk(dialog);
+    QVERIFY(!dialog.isVisible());
+  }
+  QCOMPARE(settings.TimeLimited, false);
+  QCOMPARE(settings.TimeLimit, 45);
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  QCOMPARE(Edit1(dialog)->text(), "");
+  QVERIFY(!Box(dialog, 5)->isChecked());
+  Box(dialog, 5)->setChecked(true);
+  PressOk(dialog);
+  QCOMPARE(messages.texts, QStringList{kNoLimit});
+  QCOMPARE(settings.TimeLimited, false);
+  QCOMPARE(settings.TimeLimit, 45);
+  QVERIFY(dialog.isVisible());
+}
+
+void TOptionsDialogTest::closingChangesNothing_data() {
+  QTest::addColumn<bool>("byCloseButton");
+  QTest::newRow("Cancel") << false;
+  QTest::newRow("title bar's close button") << true;
+}
+
+void TOptionsDialogTest::closingChangesNothing() {
+  QFETCH(bool, byCloseButton);
+  TMessages messages;
+  const TDrillSettings before = Settings({1, 3, 0, 2}, 2, false, true, 12, false);
+  TDrillSettings settings = before;
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  for (int i = 1; i <= 7; ++i) Box(dialog, i)->setChecked(!Box(dialog, i)->isChecked());
+  Edit1(dialog)->setText("600");
+  if (byCloseButton) {
+    dialog.close();
+  } else {
+    PressCancel(dialog);
+  }
+  QVERIFY(!dialog.isVisible());
+  QCOMPARE(dialog.result(), int(QDialog::Rejected));
+  QCOMPARE(settings, before);
+  QCOMPARE(messages.texts, QStringList{});
+}
+
+// Ticking division alone and saving stores the count 1 and the bytes 3, 1, 2, 3.
+void TOptionsDialogTest::divisionAloneIsSaved() {
+  TDrillSettings settings;
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  for (int i = 1; i <= 3; ++i) Box(dialog, i)->setChecked(false);
+  PressOk(dialog);
+  QTemporaryDir folder;
+  gapwise::TRegistry registry({(folder.path() + "/user.reg").toStdString(), ""});
+  gapwise::SaveSettings(settings, registry);
+  gapwise::HKEY key = 0;
+  QCOMPARE(registry.RegOpenKeyEx(gapwise::HKEY_CURRENT_USER, "Software\\Ardentree\\Gapwise", 0,
+                                 gapwise::KEY_READ, &key),
+           gapwise::ERROR_SUCCESS);
+  std::array<std::uint8_t, 8> data{};
+  gapwise::DWORD type = 0;
+  gapwise::DWORD size = data.size();
+  QCOMPARE(registry.RegQueryValueEx(key, "ops", nullptr, &type, data.data(), &size),
+           gapwise::ERROR_SUCCESS);
+  QCOMPARE(type, gapwise::REG_BINARY);
+  QCOMPARE(size, 4u);
+  QCOMPARE((Ops{data[0], data[1], data[2], data[3]}), (Ops{3, 1, 2, 3}));
+  size = data.size();
+  QCOMPARE(registry.RegQueryValueEx(key, "checked", nullptr, &type, data.data(), &size),
+           gapwise::ERROR_SUCCESS);
+  QCOMPARE(type, gapwise::REG_DWORD);
+  QCOMPARE(size, 4u);
+  QCOMPARE((Ops{data[0], data[1], data[2], data[3]}), (Ops{1, 0, 0, 0}));
+  registry.RegCloseKey(key);
+}
+
+void TOptionsDialogTest::filter_data() {
+  QTest::addColumn<QString>("before");
+  QTest::addColumn<QTestEventList>("keys");
+  QTest::addColumn<QString>("after");
+  const auto keys = [](std::initializer_list<std::pair<Qt::Key, Qt::KeyboardModifiers>> list) {
+    QTestEventList events;
+    for (const auto& [key, modifiers] : list) events.addKeyClick(key, modifiers);
+    return events;
+  };
+  const Qt::KeyboardModifiers none = Qt::NoModifier;
+  QTest::newRow("digits") << "" << keys({{Qt::Key_4, none}, {Qt::Key_2, none}}) << "42";
+  QTest::newRow("letter") << "12" << keys({{Qt::Key_A, none}}) << "12";
+  QTest::newRow("capital letter") << "12" << keys({{Qt::Key_A, Qt::ShiftModifier}}) << "12";
+  QTest::newRow("fourth digit") << "123" << keys({{Qt::Key_4, none}}) << "123";
+  QTest::newRow("blank, sign, point")
+      << "1" << keys({{Qt::Key_Space, none}, {Qt::Key_Minus, none}, {Qt::Key_Period, none}}) << "1";
+  QTest::newRow("Backspace") << "123" << keys({{Qt::Key_Backspace, none}}) << "12";
+  QTest::newRow("Ctrl+V") << "1" << keys({{Qt::Key_V, Qt::ControlModifier}}) << "1";
+  QTest::newRow("Shift+Insert") << "1" << keys({{Qt::Key_Insert, Qt::ShiftModifier}}) << "1";
+  QTest::newRow("Ctrl+X") << "12"
+                          << keys({{Qt::Key_Home, Qt::ShiftModifier},
+                                   {Qt::Key_X, Qt::ControlModifier}})
+                          << "12";
+  QTest::newRow("Shift+Delete") << "12"
+                                << keys({{Qt::Key_Home, Qt::ShiftModifier},
+                                         {Qt::Key_Delete, Qt::ShiftModifier}})
+                                << "12";
+  // Ctrl+A is a character too: it does not select, so the next digit is appended.
+  QTest::newRow("Ctrl+A then digit")
+      << "12" << keys({{Qt::Key_A, Qt::ControlModifier}, {Qt::Key_5, none}}) << "125";
+  QTest::newRow("Ctrl+Z after Backspace")
+      << "12" << keys({{Qt::Key_Backspace, none}, {Qt::Key_Z, Qt::ControlModifier}}) << "1";
+  // Keys that type no character still edit the box.
+  QTest::newRow("Home and Delete")
+      << "123" << keys({{Qt::Key_Home, none}, {Qt::Key_Delete, none}}) << "23";
+  QTest::newRow("Left and digit") << "12" << keys({{Qt::Key_Left, none}, {Qt::Key_7, none}})
+                                  << "172";
+}
+
+void TOptionsDialogTest::filter() {
+  QFETCH(QString, before);
+  QFETCH(QTestEventList, keys);
+  QFETCH(QString, after);
+  QGuiApplication::clipboard()->setText("x9");
+  TDrillSettings settings;
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  QLineEdit* edit = Edit1(dialog);
+  edit->setText(before);
+  edit->setFocus();
+  keys.simulate(edit);
+  QCOMPARE(edit->text(), after);
+  QCOMPARE(edit->maxLength(), 3);
+}
+
+// No default and no cancel button: Enter presses only a focused push button, Esc does nothing.
+void TOptionsDialogTest::keys() {
+  TMessages messages;
+  TDrillSettings settings;
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  for (const char* name : {"Button1", "Button2"}) {
+    QVERIFY(!Control<QPushButton>(dialog, name)->isDefault());
+    QVERIFY(!Control<QPushButton>(dialog, name)->autoDefault());
+  }
+  for (QWidget* focus :
+       std::initializer_list<QWidget*>{Box(dialog, 1), Edit1(dialog), Box(dialog, 7)}) {
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_Return);
+    QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(focus, Qt::Key_Escape);
+    QVERIFY2(dialog.isVisible(), qPrintable(focus->objectName()));
+  }
+  auto* cancel = Control<QPushButton>(dialog, "Button2");
+  cancel->setFocus();
+  QTest::keyClick(cancel, Qt::Key_Escape);
+  QVERIFY(dialog.isVisible());
+  QTest::keyClick(cancel, Qt::Key_Return);
+  QVERIFY(!dialog.isVisible());
+  QCOMPARE(dialog.result(), int(QDialog::Rejected));
+  QCOMPARE(settings, TDrillSettings{});
+  QCOMPARE(messages.texts, QStringList{});
+}
+
+void TOptionsDialogTest::tabOrder() {
+  TDrillSettings settings;
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowActive(&dialog));
+  const QStringList order{"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "Edit1",
+                          "Button1",   "Button2",   "CheckBox6", "CheckBox7", "CheckBox1"};
+  QCOMPARE(QApplication::focusWidget()->objectName(), order.front());
+  QStringList visited{QApplication::focusWidget()->objectName()};
+  for (int i = 1; i < order.size(); ++i) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    visited << QApplication::focusWidget()->objectName();
+  }
+  QCOMPARE(visited, order);
+}
+
+void TOptionsDialogTest::layout_data() {
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QRect>("geometry");
+  QTest::addColumn<QString>("caption");
+  QTest::newRow("CheckBox1") << "CheckBox1" << QRect(16, 16, 161, 33) << "Addition questions";
+  QTest::newRow("CheckBox2") << "CheckBox2" << QRect(16, 56, 161, 33) << "Subtraction questions";
+  QTest::newRow("CheckBox3") << "CheckBox3" << QRect(16, 96, 161, 33) << "Multiplication questions";
+  QTest::newRow("CheckBox4") << "CheckBox4" << QRect(16, 136, 161, 33) << "Division questions";
+  QTest::newRow("CheckBox6") << "CheckBox6" << QRect(16, 176, 169, 33) << "Show right answer ";
+  QTest::newRow("CheckBox5") << "CheckBox5" << QRect(16, 224, 89, 33) << "Time limit";
+  QTest::newRow("Edit1") << "Edit1" << QRect(104, 230, 33, 27) << "";
+  QTest::newRow("CheckBox7") << "CheckBox7" << QRect(16, 272, 161, 41) << "Multiple choice";
+  QTest::newRow("Button1") << "Button1" << QRect(16, 336, 73, 25) << "OK";
+  QTest::newRow("Button2") << "Button2" << QRect(112, 336, 73, 25) << "Cancel";
+}
+
+void TOptionsDialogTest::layout() {
+  QFETCH(QString, name);
+  QFETCH(QRect, geometry);
+  QFETCH(QString, caption);
+  TDrillSettings settings = Settings({0, 1, 2, 3}, 4, false, false, 30, false);
+  TForm2 dialog(nullptr, settings);
+  auto* control = Control<QWidget>(dialog, qPrintable(name));
+  QCOMPARE(control->geometry(), geometry);
+  QCOMPARE(control->property("text").toString(), caption);
+  QCOMPARE(QFontInfo(control->font()).pixelSize(), 16);
+  QVERIFY(!control->font().bold());
+}
+
+void TOptionsDialogTest::frame() {
+  TDrillSettings settings;
+  TForm2 dialog(nullptr, settings);
+  QCOMPARE(dialog.windowTitle(), "Options");
+  SaveScreenshot(dialog, "options_dialog");
+  QCOMPARE(dialog.minimumSize(), QSize(204, 390));
+  QCOMPARE(dialog.maximumSize(), QSize(204, 390));
+  QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+  QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
+  const auto* label = Control<QLabel>(dialog, "Label1");
+  QCOMPARE(label->text(), "secs");
+  QCOMPARE(label->pos(), QPoint(144, 230));
+  QCOMPARE(label->height(), 19);
+  QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance("secs"));
+  QCOMPARE(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
+  QCOMPARE(QFontInfo(dialog.font()).family(), "Liberation Serif");
+}
+
+void TOptionsDialogTest::centredOverOwner() {
+  QWidget owner;
+  owner.setGeometry(372, 171, 257, 389);
+  owner.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&owner));
+  TDrillSettings settings;
+  TForm2 dialog(&owner, settings);
+  dialog.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+  const QPoint offset = dialog.geometry().center() - owner.geometry().center();
+  QVERIFY2(offset.manhattanLength() <= 2,
+           qPrintable(QString("off by %1, %2").arg(offset.x()).arg(offset.y())));
+}
+
+int main(int argc, char** argv) {
+  gapwise::PreferOffscreenWithoutDisplay();
+  gapwise::TApplication application(argc, argv);
+  TOptionsDialogTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "options_dialog_test.moc"
