@@ -4,12 +4,16 @@
 #include <sstream>
 
 #include "engine/game.h"
+#include "engine/layout.h"
+#include "settings/hive_paths.h"
+#include "settings/store.h"
 
 namespace gapwise {
 namespace {
 
 constexpr const char* kUsage =
-    "usage: gapwise-deal --seed N [--count C] [--kinds LIST] [--multiple-choice]";
+    "usage: gapwise-deal --seed N [--count C] [--kinds LIST] [--multiple-choice] [--layout]"
+    " [--show-settings], or gapwise-deal --show-settings";
 
 template <typename T>
 std::optional<T> ParseDecimal(const std::string& text) {
@@ -71,6 +75,14 @@ std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, s
       options.multipleChoice = true;
       continue;
     }
+    if (name == "--show-settings" && !value) {
+      options.showSettings = true;
+      continue;
+    }
+    if (name == "--layout" && !value) {
+      options.layout = true;
+      continue;
+    }
     if (!TakesValue(name)) {
       error = "unknown argument '" + args[i] + "'";
       return {};
@@ -118,7 +130,33 @@ std::string JsonList(const std::vector<std::string>& items) {
 
 }  // namespace
 
-std::string PuzzleJson(const TPuzzle& puzzle, const std::vector<std::string>* choices) {
+std::string LayoutJson(const TPuzzle& puzzle) {
+  const TPuzzleLayout layout = LayoutPuzzle(puzzle);
+  const TNumberGeometry& g = layout.Geometry;
+  const auto pair = [](int a, int b) {
+    std::string text(1, '[');
+    text += std::to_string(a);
+    text += ',';
+    text += std::to_string(b);
+    return text + ']';
+  };
+  std::string out = "{\"maskTop\":" + std::to_string(layout.MaskTop);
+  out += ",\"caption\":" + JsonString(layout.Caption);
+  if (puzzle.Kind == pkMultiplication) {
+    out += ",\"rule\":" + pair(g.RuleLeft, g.RuleWidth);
+  } else if (puzzle.Kind == pkDivision) {
+    out += ",\"lowerLeft\":" + std::to_string(g.LowerLeft);
+    out += ",\"label34Width\":" + std::to_string(g.Label34Width);
+    out += ",\"label35\":" + pair(g.Label35Left, g.Label35Width);
+    out += ",\"label33Left\":" + std::to_string(g.Label33Left);
+  } else {
+    out += std::string(",\"blank\":") + (layout.Blank ? "true" : "false");
+  }
+  return out + ",\"maskLeft\":" + std::to_string(layout.MaskLeft) + "}";
+}
+
+std::string PuzzleJson(const TPuzzle& puzzle, const std::vector<std::string>* choices,
+                       bool layout) {
   std::string out = "{\"kind\":" + std::to_string(puzzle.Kind);
   out += ",\"cells\":" + JsonList(puzzle.Cells);
   out += ",\"masked\":" + std::to_string(puzzle.MaskedCell);
@@ -127,27 +165,78 @@ std::string PuzzleJson(const TPuzzle& puzzle, const std::vector<std::string>* ch
   out += ",\"hidepos\":" + std::to_string(puzzle.HidePos);
   out += ",\"taillen\":" + std::to_string(puzzle.TailLen);
   if (choices) out += ",\"choices\":" + JsonList(*choices);
+  if (layout) out += ",\"layout\":" + LayoutJson(puzzle);
   return out + "}";
 }
 
+std::string SettingsJson(const TDrillSettings& settings, const std::string& installFolder) {
+  const auto flag = [](bool on) { return on ? std::string("true") : std::string("false"); };
+  std::string out = "{\"tlimited\":" + flag(settings.TimeLimited);
+  out += ",\"showr\":" + flag(settings.ShowRight);
+  out += ",\"multc\":" + flag(settings.MultChoice);
+  out += ",\"timelimit\":" + std::to_string(settings.TimeLimit);
+  out += ",\"checked\":" + std::to_string(settings.Checked);
+  out += ",\"ops\":[";
+  for (std::size_t i = 0; i < settings.Ops.size(); ++i) {
+    if (i > 0) out += ',';
+    out += std::to_string(settings.Ops[i]);
+  }
+  return out + "],\"installFolder\":" + JsonString(installFolder) + "}";
+}
+
+namespace {
+
+// Starts the game as the program does, loading the stored settings, and prints them; on a load
+// error prints the store's message alone and returns false.
+bool ShowSettings(TDrillGame& game, const THivePaths& hives, std::ostream& out, std::ostream& err) {
+  TRegistry registry(hives);
+  std::string installFolder;
+  try {
+    game.Start([&](TDrillSettings& settings) { LoadSettings(settings, installFolder, registry); });
+  } catch (const ERegistryException& e) {
+    err << e.what() << "\n";
+    return false;
+  }
+  out << SettingsJson(game.Settings(), installFolder) << "\n";
+  return true;
+}
+
+}  // namespace
+
 int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+  return RunDealer(args, out, err, DefaultHivePaths());
+}
+
+int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              const THivePaths& hives) {
   std::string error;
   auto options = ParseDealArgs(args, error);
-  if (options && !options->seed) error = "--seed is required";
-  if (!options || !options->seed) {
+  if (options && !options->seed && !options->showSettings) error = "--seed is required";
+  if (!options || (!options->seed && !options->showSettings)) {
     err << "gapwise-deal: " << error << "; " << kUsage << "\n";
     return 2;
   }
   IDrillView view;
   TDrillGame game(view);
   TDrillSettings& settings = game.Settings();
-  for (std::size_t i = 0; i < options->kinds.size(); ++i) settings.Ops[i] = options->kinds[i];
-  settings.Checked = static_cast<std::uint8_t>(options->kinds.size());
-  settings.MultChoice = options->multipleChoice;
+  if (options->showSettings) {
+    if (!ShowSettings(game, hives, out, err)) return 1;
+    if (!options->seed) return 0;
+  }
+  // With --show-settings the loaded kinds and mode stand unless given here.
+  if (!options->showSettings || options->kindsGiven) {
+    for (std::size_t i = 0; i < options->kinds.size(); ++i) settings.Ops[i] = options->kinds[i];
+    settings.Checked = static_cast<std::uint8_t>(options->kinds.size());
+  }
+  if (!options->showSettings || options->multipleChoice) {
+    settings.MultChoice = options->multipleChoice;
+  }
   game.Random().Seed(*options->seed);
   for (int i = 0; i < options->count; ++i) {
     game.NextPuzzle();
-    out << PuzzleJson(game.Puzzle(), settings.MultChoice ? &game.Choices() : nullptr) << "\n";
+    out << PuzzleJson(game.Puzzle(), settings.MultChoice ? &game.Choices() : nullptr,
+                      options->layout)
+        << "\n";
   }
   return 0;
 }

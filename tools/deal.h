@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "engine/puzzle.h"
+#include "engine/types.h"
+#include "settings/registry.h"
 
 namespace gapwise {
 
@@ -17,6 +19,8 @@ struct DealOptions {
   std::vector<std::uint8_t> kinds{pkAddition, pkSubtraction, pkMultiplication, pkDivision};
   bool kindsGiven = false;
   bool multipleChoice = false;
+  bool showSettings = false;  // print the stored settings first; --seed then deals with them
+  bool layout = false;        // append each puzzle's screen layout
 };
 
 // Parses the arguments after the program name; on a bad one, returns nothing and sets error.
@@ -25,10 +29,21 @@ std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, s
 // A JSON string literal for text.
 std::string JsonString(const std::string& text);
 
-// One puzzle as the dealer prints it; choices are appended when given.
-std::string PuzzleJson(const TPuzzle& puzzle, const std::vector<std::string>* choices);
+// One puzzle as the dealer prints it; choices are appended when given, then its layout when asked.
+std::string PuzzleJson(const TPuzzle& puzzle, const std::vector<std::string>* choices,
+                       bool layout = false);
 
-// The whole tool: returns the exit status (0, or 2 for bad arguments).
+// Where the window puts the puzzle's mask, caption and number-dependent labels, as a JSON object.
+std::string LayoutJson(const TPuzzle& puzzle);
+
+// The stored settings and the installation folder as --show-settings prints them.
+std::string SettingsJson(const TDrillSettings& settings, const std::string& installFolder);
+
+// The whole tool: returns the exit status (0, 1 when the stored settings cannot be loaded, or 2
+// for bad arguments). The stored settings are read from hives, by default those of the
+// environment (DefaultHivePaths).
 int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
+              const THivePaths& hives);
 
 }  // namespace gapwise

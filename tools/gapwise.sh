@@ -51,7 +51,7 @@ case "$command" in
   run)
     build "$root/build/release"
     cmake --install "$root/build/release" --prefix "$root/build/install" >/dev/null
-    exec "$root/build/install/bin/gapwise-deal" --seed "$(date +%s)" --count 10
+    exec "$root/build/install/bin/gapwise"
     ;;
   test)
     build "$root/build/release"

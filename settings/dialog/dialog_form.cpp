@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 #include "ui/toolkit/fonts.h"
 
@@ -37,6 +39,14 @@ void TDialogForm::keyPressEvent(QKeyEvent* event) {
 QCheckBox* MakeCheckBox(QWidget* parent, const char* name, const QString& caption, QRect rect) {
   auto* box = new QCheckBox(caption, parent);
   box->setObjectName(name);
+  // A caption longer than its box would be cut off: the box then reaches as far right as its
+  // caption needs, within the dialog.
+  const QStyle* style = box->style();
+  const int needed = style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) +
+                     style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box) +
+                     QFontMetrics(box->font()).horizontalAdvance(caption) + 2;
+  const int room = parent->width() - rect.left();
+  rect.setWidth(std::max(rect.width(), std::min(needed, room)));
   box->setGeometry(rect);
   return box;
 }
@@ -64,6 +74,7 @@ QLabel* MakeAutoSizeLabel(QWidget* parent, const char* name, const QString& capt
   auto* label = MakeLabel(parent, name, caption, QRect(topLeft, QSize(1, height)),
                           Qt::AlignLeft | Qt::AlignTop);
   label->resize(QFontMetrics(label->font()).horizontalAdvance(caption), height);
+  label->setToolTip(caption);  // the whole text, should the dialog's edge cut it off
   return label;
 }
 

@@ -16,6 +16,9 @@ void ShowMessage(QWidget* owner, const QString& text);
 // The system's default beep; returns at once.
 void Beep();
 
+// Called instead of sounding the beep, so that a test can count beeps. An empty one restores it.
+void SetBeepObserver(std::function<void()> observer);
+
 // The error box: application title, error icon, "." appended when the last character sorts
 // after ".". Returns when it was closed.
 void ShowError(const QString& message);

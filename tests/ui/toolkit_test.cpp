@@ -1,0 +1,296 @@
+// The toolkit services: message and error boxes, errors escaping handlers, the timer's rules,
+// the choice list, and key codes.
+#include <QAbstractEventDispatcher>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <stdexcept>
+
+#include "tests/ui/ui_test_main.h"
+#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/key_preview.h"
+#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/radio_group.h"
+#include "ui/toolkit/timer.h"
+
+namespace {
+
+struct TSeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  int buttons = 0;
+};
+
+// Records every box and closes it with the given key.
+class TBoxCloser {
+ public:
+  explicit TBoxCloser(Qt::Key key = Qt::Key_Return) {
+    gapwise::SetMessageBoxObserver([this, key](QMessageBox& box) {
+      seen.push_back(
+          {box.windowTitle(), box.text(), box.icon(), static_cast<int>(box.buttons().size())});
+      QTest::keyClick(&box, key);
+      if (box.isVisible()) box.done(0);  // the key did not close it: fail, but do not hang
+      closedByKey.push_back(!box.isVisible());
+    });
+  }
+  ~TBoxCloser() { gapwise::SetMessageBoxObserver({}); }
+
+  std::vector<TSeenBox> seen;
+  std::vector<bool> closedByKey;
+};
+
+// A timer's remaining time in milliseconds, found through the event dispatcher.
+int RemainingMs(const gapwise::TTimer& timer) {
+  const auto timers =
+      QAbstractEventDispatcher::instance()->registeredTimers(const_cast<gapwise::TTimer*>(&timer));
+  if (timers.isEmpty()) return -1;
+  return QAbstractEventDispatcher::instance()->remainingTime(timers.first().timerId);
+}
+
+}  // namespace
+
+class TToolkitTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void messageBox_data();
+  void messageBox();
+  void errorBoxAddsAFullStop_data();
+  void errorBoxAddsAFullStop();
+  void errorInAHandlerIsShownAndTheProgramGoesOn();
+  void errorInsideAModalDialogLeavesItOpen();
+  void ticksKeepComingWhileAMessageIsOpen();
+  void timerStartsEnabledAndKeepsItsPhase();
+  void manualTicksOnlyWhileEnabled();
+  void choiceListClampsItsIndex_data();
+  void choiceListClampsItsIndex();
+  void choiceListClickSelects();
+  void choiceListKeepsItsButtons();
+  void virtualKeys_data();
+  void virtualKeys();
+};
+
+void TToolkitTest::messageBox_data() {
+  QTest::addColumn<int>("key");
+  QTest::newRow("Enter") << int(Qt::Key_Return);
+  QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+  QTest::newRow("Esc") << int(Qt::Key_Escape);
+}
+
+void TToolkitTest::messageBox() {
+  QFETCH(int, key);
+  TBoxCloser closer(static_cast<Qt::Key>(key));
+  gapwise::ShowMessage(nullptr, QStringLiteral("The answer is 05"));
+  QCOMPARE(closer.seen.size(), std::size_t{1});
+  QCOMPARE(closer.seen[0].title, QStringLiteral("Gapwise"));
+  QCOMPARE(closer.seen[0].text, QStringLiteral("The answer is 05"));
+  QCOMPARE(closer.seen[0].icon, QMessageBox::NoIcon);
+  QCOMPARE(closer.seen[0].buttons, 1);
+  QVERIFY(closer.closedByKey[0]);
+}
+
+void TToolkitTest::errorBoxAddsAFullStop_data() {
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<QString>("shown");
+  QTest::newRow("letter") << "Failed to get data"
+                          << "Failed to get data.";
+  QTest::newRow("digit") << "Error 5"
+                         << "Error 5.";
+  QTest::newRow("quote") << "Invalid data type for 'ops'"
+                         << "Invalid data type for 'ops'";
+  QTest::newRow("full stop") << "Done."
+                             << "Done.";
+  QTest::newRow("bang") << "Stop!"
+                        << "Stop!";
+  QTest::newRow("comma") << "a,"
+                         << "a,";
+  QTest::newRow("slash") << "a/"
+                         << "a/.";
+  QTest::newRow("empty") << ""
+                         << "";
+}
+
+void TToolkitTest::errorBoxAddsAFullStop() {
+  QFETCH(QString, message);
+  QFETCH(QString, shown);
+  TBoxCloser closer;
+  gapwise::ShowError(message);
+  QCOMPARE(closer.seen.size(), std::size_t{1});
+  QCOMPARE(closer.seen[0].text, shown);
+  QCOMPARE(closer.seen[0].title, QStringLiteral("Gapwise"));
+  QCOMPARE(closer.seen[0].icon, QMessageBox::Critical);
+}
+
+void TToolkitTest::errorInAHandlerIsShownAndTheProgramGoesOn() {
+  TBoxCloser closer;
+  QPushButton button;
+  int after = 0;
+  QObject::connect(&button, &QPushButton::clicked, [&] {
+    throw std::runtime_error("'x' is not a valid integer value");
+    ++after;  // never reached: the error ends the handler
+  });
+  QTest::mouseClick(&button, Qt::LeftButton);
+  QTest::mouseClick(&button, Qt::LeftButton);
+  QCOMPARE(closer.seen.size(), std::size_t{2});
+  QCOMPARE(closer.seen[1].text, QStringLiteral("'x' is not a valid integer value."));
+  QCOMPARE(after, 0);
+}
+
+void TToolkitTest::errorInsideAModalDialogLeavesItOpen() {
+  TBoxCloser closer;
+  QDialog dialog;
+  auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
+  QObject::connect(button, &QPushButton::clicked, [] { throw std::runtime_error("bad value"); });
+  bool openAfterError = false;
+  QTimer::singleShot(0, &dialog, [&] {
+    QTest::mouseClick(button, Qt::LeftButton);
+    openAfterError = dialog.isVisible();
+    dialog.reject();
+  });
+  dialog.exec();
+  QVERIFY(openAfterError);
+  QCOMPARE(closer.seen.size(), std::size_t{1});
+  QCOMPARE(closer.seen[0].text, QStringLiteral("bad value."));
+}
+
+// The box runs a real modal loop: a system timer keeps firing while it is open.
+void TToolkitTest::ticksKeepComingWhileAMessageIsOpen() {
+  int ticks = 0;
+  QTimer timer;
+  timer.setInterval(5);
+  QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
+  timer.start();
+  gapwise::SetMessageBoxObserver([&](QMessageBox& box) {
+    QVERIFY(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
+    box.accept();
+  });
+  gapwise::ShowMessage(nullptr, QStringLiteral("x"));
+  gapwise::SetMessageBoxObserver({});
+  QVERIFY(ticks >= 3);
+}
+
+void TToolkitTest::timerStartsEnabledAndKeepsItsPhase() {
+  gapwise::TTimer::SetManualTicks(false);
+  gapwise::TTimer timer;
+  gapwise::TTimer::SetManualTicks(true);
+  QVERIFY(timer.Enabled());
+  QCOMPARE(timer.Interval(), 1000);
+  QTest::qWait(300);
+  timer.SetEnabled(true);  // no change: the running period goes on
+  QVERIFY2(RemainingMs(timer) < 900, "enabling an enabled timer restarted it");
+  timer.SetEnabled(false);
+  QCOMPARE(RemainingMs(timer), -1);
+  timer.SetEnabled(true);  // a fresh full period
+  QVERIFY(RemainingMs(timer) > 900);
+}
+
+void TToolkitTest::manualTicksOnlyWhileEnabled() {
+  gapwise::TTimer timer;
+  int ticks = 0;
+  timer.OnTimer = [&] { ++ticks; };
+  QCOMPARE(RemainingMs(timer), -1);  // no system timer behind it
+  QVERIFY(timer.Fire());
+  timer.SetEnabled(false);
+  QVERIFY(!timer.Fire());
+  timer.SetEnabled(true);
+  QVERIFY(timer.Fire());
+  QCOMPARE(ticks, 2);
+}
+
+void TToolkitTest::choiceListClampsItsIndex_data() {
+  QTest::addColumn<int>("count");
+  QTest::addColumn<int>("set");
+  QTest::addColumn<int>("index");
+  QTest::newRow("none") << 4 << -1 << -1;
+  QTest::newRow("below none") << 4 << -7 << -1;
+  QTest::newRow("first") << 4 << 0 << 0;
+  QTest::newRow("last") << 4 << 3 << 3;
+  QTest::newRow("past the end") << 4 << 4 << 3;
+  QTest::newRow("far past") << 4 << 99 << 3;
+  QTest::newRow("empty list") << 0 << 2 << -1;
+}
+
+void TToolkitTest::choiceListClampsItsIndex() {
+  QFETCH(int, count);
+  QFETCH(int, set);
+  QFETCH(int, index);
+  QWidget window;
+  gapwise::TRadioGroup group(&window, QRect(0, 0, 89, 209));
+  QStringList items;
+  for (int i = 0; i < count; ++i) items << QString::number(i * 11);
+  group.SetItems(items);
+  group.SetItemIndex(set);
+  QCOMPARE(group.ItemIndex(), index);
+  for (int i = 0; i < count; ++i) QCOMPARE(group.Button(i)->isChecked(), i == index);
+}
+
+void TToolkitTest::choiceListClickSelects() {
+  QWidget window;
+  window.resize(100, 220);
+  gapwise::TRadioGroup group(&window, QRect(0, 0, 89, 209));
+  std::vector<int> clicks;
+  group.OnClick = [&](int i) { clicks.push_back(i); };
+  group.SetItems({"4", "7", "1", "0"});
+  group.SetItemIndex(0);
+  QVERIFY(clicks.empty());  // setting the index in code is no click
+  window.show();
+  QTest::mouseClick(group.Button(2), Qt::LeftButton);
+  QTest::mouseClick(group.Button(2), Qt::LeftButton);  // a second click keeps it selected
+  QCOMPARE(group.ItemIndex(), 2);
+  QVERIFY(group.Button(2)->isChecked());
+  QVERIFY(!group.Button(0)->isChecked());
+  QCOMPARE(clicks, (std::vector<int>{2, 2}));
+  group.ClearItems();
+  QCOMPARE(group.ItemIndex(), -1);
+  QCOMPARE(group.Count(), 0);
+}
+
+void TToolkitTest::choiceListKeepsItsButtons() {
+  QWidget window;
+  gapwise::TRadioGroup group(&window, QRect(0, 0, 89, 209));
+  group.setFont(gapwise::PixelFont(19, gapwise::fsItalic));
+  group.SetItems({"1", "2", "3", "4"});
+  QRadioButton* third = group.Button(2);
+  group.SetItems({"5", "6", "7", "8"});
+  QCOMPARE(group.Button(2), third);
+  QCOMPARE(group.Item(2), QStringLiteral("7"));
+  group.SetItem(2, QStringLiteral("9"));
+  group.AddItem(QStringLiteral("10"));
+  QCOMPARE(group.Count(), 5);
+  QCOMPARE(group.Item(2), QStringLiteral("9"));
+  QCOMPARE(group.Item(4), QStringLiteral("10"));
+  // One column, rows sharing what the caption leaves (19-pixel italic: 21 high).
+  group.SetItems({"1", "2", "3", "4"});
+  QCOMPARE(group.Button(0)->geometry(), QRect(8, 23, 79, 45));
+  QCOMPARE(group.Button(3)->geometry(), QRect(8, 158, 79, 45));
+}
+
+void TToolkitTest::virtualKeys_data() {
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("code");
+  QTest::newRow("Up") << int(Qt::Key_Up) << 38;
+  QTest::newRow("Down") << int(Qt::Key_Down) << 40;
+  QTest::newRow("Left") << int(Qt::Key_Left) << 37;
+  QTest::newRow("Right") << int(Qt::Key_Right) << 39;
+  QTest::newRow("digit") << int(Qt::Key_7) << 55;
+  QTest::newRow("letter") << int(Qt::Key_Q) << 81;
+  QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 8;
+  QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
+  QTest::newRow("F1") << int(Qt::Key_F1) << 112;
+  QTest::newRow("unknown") << int(Qt::Key_VolumeUp) << 0;
+}
+
+void TToolkitTest::virtualKeys() {
+  QFETCH(int, key);
+  QFETCH(int, code);
+  QCOMPARE(int(gapwise::VirtualKey(key)), code);
+}
+
+GAPWISE_UI_TEST_MAIN(TToolkitTest)
+#include "toolkit_test.moc"

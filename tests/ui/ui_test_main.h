@@ -1,0 +1,18 @@
+// The main() of a window test program: the windowless platform when there is no display, the
+// game's application object (which shows escaping errors), and timers that tick only by hand.
+#pragma once
+
+#include <QTest>
+
+#include "ui/toolkit/application.h"
+#include "ui/toolkit/timer.h"
+
+#define GAPWISE_UI_TEST_MAIN(TestClass)            \
+  int main(int argc, char** argv) {                \
+    gapwise::PreferOffscreenWithoutDisplay();      \
+    gapwise::TApplication application(argc, argv); \
+    gapwise::TTimer::SetManualTicks(true);         \
+    TestClass test;                                \
+    QTEST_SET_MAIN_SOURCE_PATH                     \
+    return QTest::qExec(&test, argc, argv);        \
+  }

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Start-up and idle benchmark of the game window, run as whole processes under Xvfb (started here
+# when no display is set):
+#   1. time from exec to the first painted frame of the main window, and peak memory, for the
+#      game's start-up (gapwise-first-frame game) side by side with a bare Qt window of the same
+#      size (gapwise-first-frame bare) as the floor; RUNS runs each, medians reported (the peak
+#      is the process's own VmHWM, reported as it quits);
+#   2. the CPU time the real program uses in one idle minute with the countdown running.
+# Settings come from a temporary XDG_CONFIG_HOME: the user's own hive is never read or written.
+#   tools/bench-startup.sh [BUILD_DIR] [RUNS] [IDLE_SECONDS]
+# Goals: start-up within 1.3x the floor, memory within 1.2x, idle under 0.1 % of a core.
+set -euo pipefail
+
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=${1:-$root/build/release}
+runs=${2:-15}
+idle=${3:-60}
+
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$build" "$runs" "$idle"
+fi
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" --target gapwise gapwise-first-frame >/dev/null
+
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+mkdir -p "$config/gapwise"
+# A countdown of an hour, so that the idle minute sees ticks but no time-out.
+printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Ardentree\\Gapwise]\r\n"timelimit"=dword:00000e10\r\n' \
+  >"$config/gapwise/registry.reg"
+export XDG_CONFIG_HOME=$config
+
+first_frame=$build/tools/gapwise-first-frame
+
+# One run: prints "milliseconds kilobytes".
+measure() {
+  local start end kb
+  start=$(date +%s%N)
+  "$first_frame" "$1" >"$config/peak" 2>/dev/null
+  end=$(date +%s%N)
+  echo "$(( (end - start) / 1000000 )) $(tail -n 1 "$config/peak")"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+for mode in bare game; do measure "$mode" >/dev/null; done  # warm the caches
+: >"$config/bare" && : >"$config/game"
+for ((i = 0; i < runs; i++)); do
+  for mode in bare game; do measure "$mode" >>"$config/$mode"; done
+done
+
+bare_ms=$(cut -d' ' -f1 "$config/bare" | median)
+game_ms=$(cut -d' ' -f1 "$config/game" | median)
+bare_kb=$(cut -d' ' -f2 "$config/bare" | median)
+game_kb=$(cut -d' ' -f2 "$config/game" | median)
+echo "start-up to first frame, median of $runs runs:"
+echo "  bare Qt window: ${bare_ms} ms, peak ${bare_kb} KiB"
+echo "  game window:    ${game_ms} ms, peak ${game_kb} KiB"
+awk -v g="$game_ms" -v b="$bare_ms" -v gk="$game_kb" -v bk="$bare_kb" 'BEGIN {
+  printf "  ratio: time %.2fx (goal 1.3x), memory %.2fx (goal 1.2x)\n", g / b, gk / bk }'
+
+# The idle minute: CPU time of the running game's threads, in nanoseconds, from /proc.
+"$build/app/gapwise" >/dev/null 2>&1 &
+pid=$!
+sleep 3
+cpu_ns() { cat /proc/"$pid"/task/*/schedstat | awk '{ sum += $1 } END { print sum }'; }
+before=$(cpu_ns)
+sleep "$idle"
+after=$(cpu_ns)
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+awk -v ns=$((after - before)) -v s="$idle" 'BEGIN {
+  printf "idle for %d s with the countdown running: %.1f ms of CPU, %.3f %% of a core (goal 0.1 %%)\n",
+    s, ns / 1e6, 100 * ns / 1e9 / s }'

@@ -1,0 +1,119 @@
+// gapwise-screenshot SEED OUTDIR: renders the main window offscreen, one PNG per kind of puzzle,
+// typed and multiple-choice, with one and with two hidden digits, and the layout's worked
+// examples. Nothing is read from or written to the user's settings.
+#include <QDir>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <string>
+
+#include "ui/main_window.h"
+#include "ui/toolkit/application.h"
+#include "ui/toolkit/timer.h"
+
+namespace gapwise {
+namespace {
+
+const char* const kKindNames[] = {"addition", "subtraction", "multiplication", "division"};
+
+TForm1Setup Setup(const QTemporaryDir& home, std::uint32_t seed) {
+  return TForm1Setup{{home.filePath("user.reg").toStdString(), ""}, [seed] { return seed; }};
+}
+
+bool Save(TForm1& form, const QString& folder, const QString& name) {
+  const QString path = QDir(folder).filePath(name + ".png");
+  if (!form.grab().save(path)) {
+    std::fprintf(stderr, "gapwise-screenshot: cannot write %s\n", qPrintable(path));
+    return false;
+  }
+  std::printf("%s\n", qPrintable(path));
+  return true;
+}
+
+// Deals puzzles of one kind until one hides `hidden` digits; in typed mode one digit is typed.
+bool Shoot(const QTemporaryDir& home, std::uint32_t seed, int kind, bool choices, int hidden,
+           const QString& folder) {
+  TForm1 form(Setup(home, seed));
+  TDrillGame& game = form.Game();
+  game.Settings().Ops[0] = static_cast<std::uint8_t>(kind);
+  game.Settings().Checked = 1;
+  game.Settings().MultChoice = choices;
+  form.ApplyTimeLeftRule();
+  form.ApplyAnswerBoxRule();
+  do {
+    game.ApplySettings();
+  } while (game.Puzzle().Mask.size() != static_cast<std::size_t>(hidden));
+  if (!choices) game.TypeKey(game.Puzzle().Answer[0] == '7' ? '3' : '7');
+  form.show();
+  const QString name =
+      QStringLiteral("%1-%2-%3")
+          .arg(choices ? "choices" : "typed", kKindNames[kind], QString::number(hidden));
+  return Save(form, folder, name);
+}
+
+TPuzzle Example(TPuzzleKind kind, std::vector<std::string> cells, int masked, std::string answer,
+                int hidePos, int tailLen) {
+  TPuzzle puzzle;
+  puzzle.Kind = kind;
+  puzzle.Cells = std::move(cells);
+  puzzle.MaskedCell = static_cast<std::uint8_t>(masked);
+  puzzle.Mask = std::string(answer.size(), '?');
+  puzzle.Answer = std::move(answer);
+  puzzle.HidePos = static_cast<std::uint8_t>(hidePos);
+  puzzle.TailLen = static_cast<std::uint8_t>(tailLen);
+  return puzzle;
+}
+
+bool ShootExamples(const QTemporaryDir& home, std::uint32_t seed, const QString& folder) {
+  const std::pair<const char*, TPuzzle> examples[] = {
+      {"example-addition-345", Example(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2)},
+      {"example-subtraction-105", Example(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0)},
+      {"example-multiplication-492",
+       Example(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3)},
+      {"example-multiplication-six-digits",
+       Example(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6)},
+      {"example-division-remainder",
+       Example(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0)},
+      {"example-division-quotient",
+       Example(pkDivision, {"12", "?4", "413", "36", "53", "48", "5"}, 1, "3", 1, 2)},
+      {"example-division-1001",
+       Example(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3)},
+  };
+  TForm1 form(Setup(home, seed));
+  form.show();
+  for (const auto& [name, puzzle] : examples) {
+    form.OnPuzzleChanged(puzzle);
+    if (!Save(form, folder, QString::fromLatin1(name))) return false;
+  }
+  return true;
+}
+
+int Run(std::uint32_t seed, const QString& folder) {
+  QTemporaryDir home;
+  if (!home.isValid() || !QDir().mkpath(folder)) return 1;
+  for (const bool choices : {false, true}) {
+    for (int kind = 0; kind < 4; ++kind) {
+      for (const int hidden : {1, 2}) {
+        if (!Shoot(home, seed, kind, choices, hidden, folder)) return 1;
+      }
+    }
+  }
+  return ShootExamples(home, seed, folder) ? 0 : 1;
+}
+
+}  // namespace
+}  // namespace gapwise
+
+int main(int argc, char** argv) {
+  gapwise::PreferOffscreenWithoutDisplay();
+  gapwise::TApplication application(argc, argv);
+  const QStringList args = QCoreApplication::arguments();
+  bool ok = args.size() == 3;
+  const std::uint32_t seed = ok ? args[1].toUInt(&ok) : 0;
+  if (!ok) {
+    std::fprintf(stderr, "usage: gapwise-screenshot SEED OUTDIR\n");
+    return 2;
+  }
+  gapwise::TTimer::SetManualTicks(true);
+  return gapwise::Run(seed, args[2]);
+}

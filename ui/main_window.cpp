@@ -1,0 +1,124 @@
+#include "ui/main_window.h"
+
+#include <QPushButton>
+
+#include "settings/dialog/options_dialog.h"
+#include "settings/hive_paths.h"
+#include "settings/store.h"
+#include "ui/help.h"
+#include "ui/info_dialog.h"
+#include "ui/puzzle_area.h"
+#include "ui/toolkit/application.h"
+#include "ui/toolkit/key_preview.h"
+#include "ui/toolkit/label.h"
+#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/radio_group.h"
+#include "ui/toolkit/static_text.h"
+#include "ui/toolkit/timer.h"
+
+namespace gapwise {
+
+TForm1Setup DefaultSetup() {
+  return TForm1Setup{DefaultHivePaths(), nullptr};
+}
+
+TForm1::TForm1(TForm1Setup setup)
+    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                           Qt::WindowCloseButtonHint),
+      hives_(std::move(setup.Hives)),
+      game_(*this, std::move(setup.Seed)) {
+  CreateControls();
+  move(372, 171);
+  ConnectHandlers();
+  RunHandler([this] { FormCreate(); });
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::ConnectHandlers() {
+  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
+  connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
+  Timer1->OnTimer = [this] { Timer1Timer(); };
+  keyPreview_->OnKeyPress = [this](char c) { FormKeyPress(c); };
+  keyPreview_->OnKeyDown = [this](std::uint16_t key) { FormKeyDown(key); };
+  RadioGroup1->OnClick = [this](int index) { RadioGroup1Click(index); };
+}
+
+// The loader records the installation folder, which the "?" command needs.
+void TForm1::FormCreate() {
+  game_.Start([this](TDrillSettings& settings) {
+    TRegistry registry(hives_);
+    std::string folder;
+    LoadSettings(settings, folder, registry);
+    installFolder_ = QString::fromStdString(folder);
+  });
+}
+
+void TForm1::Button1Click() {
+  game_.Check();
+}
+
+// Closes only when the settings were saved; closing any other way saves nothing.
+void TForm1::Button2Click() {
+  TRegistry registry(hives_);
+  SaveSettings(game_.Settings(), registry);
+  close();
+}
+
+// The dialog edits the game's settings in place; whatever way it closed, a new puzzle follows.
+void TForm1::Button3Click() {
+  game_.PauseCountdown();
+  {
+    TForm2 dialog(this, game_.Settings());
+    dialog.exec();
+  }
+  ApplyTimeLeftRule();
+  ApplyAnswerBoxRule();
+  Button1->setFocus();
+  game_.ApplySettings();
+}
+
+void TForm1::Button4Click() {
+  game_.PauseCountdown();
+  {
+    TForm3 dialog(this);
+    dialog.exec();
+  }
+  game_.ResumeCountdown();
+}
+
+void TForm1::Button5Click() {
+  OpenHelp(this, installFolder_);
+}
+
+void TForm1::Timer1Timer() {
+  game_.Tick();
+}
+
+void TForm1::FormKeyPress(char c) {
+  game_.TypeKey(c);
+}
+
+void TForm1::FormKeyDown(std::uint16_t key) {
+  game_.MoveKey(key);
+}
+
+void TForm1::RadioGroup1Click(int index) {
+  game_.SelectChoice(index);
+}
+
+void TForm1::ApplyAnswerBoxRule() {
+  StaticText1->setVisible(!game_.Settings().MultChoice);
+}
+
+void TForm1::ApplyTimeLeftRule() {
+  const bool timed = game_.Settings().TimeLimited;
+  Label12->setVisible(timed);
+  Label13->setVisible(timed);
+}
+
+}  // namespace gapwise

@@ -1,0 +1,105 @@
+// The main window TForm1: the view of the running drill game and the home of its commands.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <cstdint>
+#include <memory>
+
+#include "engine/game.h"
+#include "settings/registry.h"
+
+class QPushButton;
+
+namespace gapwise {
+
+class TKeyPreview;
+class TLabel;
+class TPanel;
+class TPuzzleArea;
+class TRadioGroup;
+class TStaticText;
+class TTimer;
+
+// Where the window's game comes from: the settings hives and the random seed (the clock when
+// empty). Tests give temporary hives and a fixed seed.
+struct TForm1Setup {
+  THivePaths Hives;
+  TDrillGame::SeedSource Seed;
+};
+
+// The user's own hives and the clock.
+TForm1Setup DefaultSetup();
+
+class TForm1 : public QWidget, public IDrillView {
+ public:
+  // Makes the controls, then runs FormCreate: the game starts and deals its first puzzle before
+  // the window is shown. An error in FormCreate is shown in the error box; the window still works.
+  explicit TForm1(TForm1Setup setup = DefaultSetup());
+  ~TForm1() override;
+
+  TDrillGame& Game() { return game_; }
+  const QString& InstallFolder() const { return installFolder_; }
+
+  // The visibility rules: the answer box in typed mode, the time-left display with a time limit.
+  void ApplyAnswerBoxRule();
+  void ApplyTimeLeftRule();
+
+  // The game's notifications.
+  void OnPuzzleChanged(const TPuzzle& puzzle) override;
+  void OnChoicesChanged(const std::vector<std::string>& choices, int index) override;
+  void OnEntryChanged(const std::string& entry) override;
+  void OnWrongAnswer(const std::string& answer, bool tell) override;
+  void OnCountersChanged(int right, int wrong, int total) override;
+  void OnSecondsLeftChanged(int seconds) override;
+  void OnFocusCheck() override;
+  void OnSettingsLoaded(const TDrillSettings& settings) override;
+  void StartTicker() override;
+  void StopTicker() override;
+
+  // The controls, back to front.
+  TPanel* Panel1 = nullptr;
+  QPushButton* Button1 = nullptr;
+  TRadioGroup* RadioGroup1 = nullptr;
+  QPushButton* Button2 = nullptr;
+  TPanel* Panel2 = nullptr;
+  QPushButton* Button3 = nullptr;
+  QPushButton* Button4 = nullptr;
+  TStaticText* StaticText1 = nullptr;
+  QPushButton* Button5 = nullptr;
+  TLabel* Label4 = nullptr;  // in Panel2
+  TLabel* Label5 = nullptr;
+  TLabel* Label6 = nullptr;
+  TLabel* Label7 = nullptr;
+  TLabel* Label9 = nullptr;
+  TLabel* Label10 = nullptr;
+  TLabel* Label12 = nullptr;
+  TLabel* Label13 = nullptr;
+  TTimer* Timer1 = nullptr;
+  std::unique_ptr<TPuzzleArea> Puzzle;  // Panel1's inner panels and labels
+
+ private:
+  void CreateControls();
+  QPushButton* MakeButton(const QRect& bounds, const QString& caption);
+  void CreateScoreArea();
+  void SetTabOrder();
+  void ConnectHandlers();
+
+  void FormCreate();
+  void Button1Click();
+  void Button2Click();
+  void Button3Click();
+  void Button4Click();
+  void Button5Click();
+  void Timer1Timer();
+  void FormKeyPress(char c);
+  void FormKeyDown(std::uint16_t key);
+  void RadioGroup1Click(int index);
+
+  THivePaths hives_;
+  TDrillGame game_;
+  QString installFolder_;
+  TKeyPreview* keyPreview_ = nullptr;
+};
+
+}  // namespace gapwise

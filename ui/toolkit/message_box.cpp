@@ -1,0 +1,73 @@
+#include "ui/toolkit/message_box.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QWindow>
+
+#include "ui/toolkit/application.h"
+
+namespace gapwise {
+namespace {
+
+MessageBoxObserver& Observer() {
+  static MessageBoxObserver observer;
+  return observer;
+}
+
+std::function<void()>& BeepObserver() {
+  static std::function<void()> observer;
+  return observer;
+}
+
+// Runs the box's own modal loop, in which timers keep firing; the observer sees it once it runs.
+void Run(QMessageBox& box) {
+  QPushButton* ok = box.addButton(QMessageBox::Ok);
+  box.setDefaultButton(ok);
+  box.setEscapeButton(ok);
+  box.setWindowModality(Qt::ApplicationModal);
+  QTimer::singleShot(0, &box, [&box] {
+    if (Observer()) Observer()(box);
+  });
+  box.exec();
+}
+
+}  // namespace
+
+void ShowMessage(QWidget* owner, const QString& text) {
+  // Centred on the screen rather than over the owner; the owner only keeps it above its window.
+  QMessageBox box(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::NoButton);
+  if (owner != nullptr && owner->window()->windowHandle() != nullptr) {
+    box.winId();
+    box.windowHandle()->setTransientParent(owner->window()->windowHandle());
+  }
+  box.setTextFormat(Qt::PlainText);
+  Run(box);
+}
+
+void Beep() {
+  if (BeepObserver()) {
+    BeepObserver()();
+  } else {
+    QApplication::beep();
+  }
+}
+
+void SetBeepObserver(std::function<void()> observer) {
+  BeepObserver() = std::move(observer);
+}
+
+void ShowError(const QString& message) {
+  QString text = message;
+  if (!text.isEmpty() && text.back() > QLatin1Char('.')) text += QLatin1Char('.');
+  QMessageBox box(QMessageBox::Critical, ApplicationTitle(), text, QMessageBox::NoButton);
+  box.setTextFormat(Qt::PlainText);
+  Run(box);
+}
+
+void SetMessageBoxObserver(MessageBoxObserver observer) {
+  Observer() = std::move(observer);
+}
+
+}  // namespace gapwise

@@ -1,0 +1,132 @@
+#include "ui/toolkit/radio_group.h"
+
+#include <QPainter>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "ui/toolkit/panel.h"
+
+namespace gapwise {
+namespace {
+
+// A radio button that a click anywhere on its row selects, not only on its circle and text.
+class TGroupButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+};
+
+}  // namespace
+
+TRadioGroup::TRadioGroup(QWidget* parent, const QRect& bounds) : QWidget(parent) {
+  setGeometry(bounds);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TRadioGroup::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+QString TRadioGroup::Item(int index) const {
+  const QRadioButton* button = Button(index);
+  return button ? button->text() : QString();
+}
+
+void TRadioGroup::ClearItems() {
+  SetItems({});
+}
+
+void TRadioGroup::AddItem(const QString& text) {
+  QStringList items;
+  for (int i = 0; i < count_; ++i) items << Item(i);
+  SetItems(items << text);
+}
+
+void TRadioGroup::SetItem(int index, const QString& text) {
+  if (QRadioButton* button = Button(index)) button->setText(text);
+}
+
+void TRadioGroup::SetItems(const QStringList& items) {
+  const int count = static_cast<int>(items.size());
+  while (static_cast<int>(buttons_.size()) < count) buttons_.push_back(MakeButton());
+  if (index_ >= count) SetItemIndex(-1);
+  for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+    QRadioButton* button = buttons_[static_cast<std::size_t>(i)];
+    button->setText(i < count ? items[i] : QString());
+    button->setVisible(i < count);
+  }
+  count_ = count;
+  Arrange();
+}
+
+void TRadioGroup::SetItemIndex(int index) {
+  index_ = std::clamp(index, -1, count_ - 1);
+  // Only the selected button is a tab stop; the arrow keys reach the others.
+  for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
+    QRadioButton* button = buttons_[static_cast<std::size_t>(i)];
+    button->setChecked(i == index_);
+    button->setFocusPolicy(i == index_ ? Qt::StrongFocus : Qt::ClickFocus);
+  }
+}
+
+QRadioButton* TRadioGroup::Button(int index) const {
+  if (index < 0 || index >= count_) return nullptr;
+  return buttons_[static_cast<std::size_t>(index)];
+}
+
+int TRadioGroup::IndexOf(const QWidget* button) const {
+  for (int i = 0; i < count_; ++i) {
+    if (buttons_[static_cast<std::size_t>(i)] == button) return i;
+  }
+  return -1;
+}
+
+QRadioButton* TRadioGroup::MakeButton() {
+  auto* button = new TGroupButton(this);
+  button->setAutoExclusive(false);
+  button->setFocusPolicy(Qt::ClickFocus);
+  const int index = static_cast<int>(buttons_.size());
+  connect(button, &QRadioButton::clicked, this, [this, index] { Clicked(index); });
+  return button;
+}
+
+void TRadioGroup::Clicked(int index) {
+  SetItemIndex(index);
+  if (OnClick) OnClick(index_);
+}
+
+// One column under the caption; the rows share the height that the caption leaves.
+void TRadioGroup::Arrange() {
+  if (count_ == 0) return;
+  const int textHeight = fontMetrics().height();
+  const int space = height() - textHeight - 5;
+  const int rowHeight = space / count_;
+  const int top = textHeight + 1 + (space % count_) / 2;
+  for (int i = 0; i < count_; ++i) {
+    buttons_[static_cast<std::size_t>(i)]->setGeometry(8, top + i * rowHeight, width() - 10,
+                                                       rowHeight);
+  }
+}
+
+// A frame from the middle of the caption's height down, etched, with the caption over it.
+void TRadioGroup::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  const QColor background = palette().color(QPalette::Window);
+  painter.fillRect(rect(), background);
+  const int textHeight = fontMetrics().height();
+  const QRect frame(0, textHeight / 2 - 1, width(), height() - (textHeight / 2 - 1));
+  painter.setPen(kBevelHighlight);
+  painter.drawRect(frame.adjusted(1, 1, -1, -1));
+  painter.setPen(kBevelShadow);
+  painter.drawRect(frame.adjusted(0, 0, -2, -2));
+  if (caption_.isEmpty()) return;
+  const QRect text(8, 0, fontMetrics().horizontalAdvance(caption_), textHeight);
+  painter.fillRect(text, background);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption_);
+}
+
+}  // namespace gapwise

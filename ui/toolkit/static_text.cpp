@@ -1,0 +1,46 @@
+#include "ui/toolkit/static_text.h"
+
+#include <QPainter>
+
+#include "ui/toolkit/panel.h"
+
+namespace gapwise {
+namespace {
+
+constexpr int kBorder = 2;
+const QColor kDarkShadow(105, 105, 105);
+
+// One ring of a bevel: first colour on the top and left edges, second on the bottom and right.
+void Ring(QPainter& painter, const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+  painter.setPen(topLeft);
+  painter.drawLine(r.topLeft(), r.topRight());
+  painter.drawLine(r.topLeft(), r.bottomLeft());
+  painter.setPen(bottomRight);
+  painter.drawLine(r.bottomLeft(), r.bottomRight());
+  painter.drawLine(r.topRight(), r.bottomRight());
+}
+
+}  // namespace
+
+TStaticText::TStaticText(QWidget* parent, const QRect& bounds) : QWidget(parent) {
+  setGeometry(bounds);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TStaticText::SetCaption(const QString& caption) {
+  caption_ = caption;
+  update();
+}
+
+// Raised outside, lowered inside; the text centred at the top of the space within.
+void TStaticText::paintEvent(QPaintEvent* /*event*/) {
+  QPainter painter(this);
+  painter.fillRect(rect(), Qt::white);
+  Ring(painter, rect(), kBevelHighlight, kDarkShadow);
+  Ring(painter, rect().adjusted(1, 1, -1, -1), kBevelShadow, kBevelHighlight);
+  painter.setPen(palette().color(QPalette::WindowText));
+  const QRect inside = rect().adjusted(kBorder, kBorder, -kBorder, -kBorder);
+  painter.drawText(inside, Qt::AlignHCenter | Qt::AlignTop, caption_);
+}
+
+}  // namespace gapwise
