@@ -83,6 +83,19 @@ TPuzzle MakePuzzle(TPuzzleKind kind, TRandom& random) {
   return puzzle;
 }
 
+TPuzzle PuzzleOf(TPuzzleKind kind, std::vector<std::string> cells, int masked, std::string answer,
+                 int hidePos, int tailLen) {
+  TPuzzle puzzle;
+  puzzle.Kind = kind;
+  puzzle.Cells = std::move(cells);
+  puzzle.MaskedCell = static_cast<std::uint8_t>(masked);
+  puzzle.Mask = std::string(answer.size(), '?');
+  puzzle.Answer = std::move(answer);
+  puzzle.HidePos = static_cast<std::uint8_t>(hidePos);
+  puzzle.TailLen = static_cast<std::uint8_t>(tailLen);
+  return puzzle;
+}
+
 std::string UnmaskedCell(const TPuzzle& puzzle, std::size_t index) {
   std::string text = puzzle.Cells.at(index);
   if (index != puzzle.MaskedCell) return text;

@@ -30,6 +30,11 @@ void MaskDigits(std::string& cell, TPuzzle& puzzle, TRandom& random);
 // order.
 TPuzzle MakePuzzle(TPuzzleKind kind, TRandom& random);
 
+// A puzzle as the generators leave it, given by its parts: cells already masked, the answer, and
+// where the answer hides (the mask is as long as the answer).
+TPuzzle PuzzleOf(TPuzzleKind kind, std::vector<std::string> cells, int masked, std::string answer,
+                 int hidePos, int tailLen);
+
 // The masked cell's text with the answer written back over its "?" characters.
 std::string UnmaskedCell(const TPuzzle& puzzle, std::size_t index);
 

@@ -51,33 +51,20 @@ bool Shoot(const QTemporaryDir& home, std::uint32_t seed, int kind, bool choices
   return Save(form, folder, name);
 }
 
-TPuzzle Example(TPuzzleKind kind, std::vector<std::string> cells, int masked, std::string answer,
-                int hidePos, int tailLen) {
-  TPuzzle puzzle;
-  puzzle.Kind = kind;
-  puzzle.Cells = std::move(cells);
-  puzzle.MaskedCell = static_cast<std::uint8_t>(masked);
-  puzzle.Mask = std::string(answer.size(), '?');
-  puzzle.Answer = std::move(answer);
-  puzzle.HidePos = static_cast<std::uint8_t>(hidePos);
-  puzzle.TailLen = static_cast<std::uint8_t>(tailLen);
-  return puzzle;
-}
-
 bool ShootExamples(const QTemporaryDir& home, std::uint32_t seed, const QString& folder) {
   const std::pair<const char*, TPuzzle> examples[] = {
-      {"example-addition-345", Example(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2)},
-      {"example-subtraction-105", Example(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0)},
+      {"example-addition-345", PuzzleOf(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2)},
+      {"example-subtraction-105", PuzzleOf(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0)},
       {"example-multiplication-492",
-       Example(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3)},
+       PuzzleOf(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3)},
       {"example-multiplication-six-digits",
-       Example(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6)},
+       PuzzleOf(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6)},
       {"example-division-remainder",
-       Example(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0)},
+       PuzzleOf(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0)},
       {"example-division-quotient",
-       Example(pkDivision, {"12", "?4", "413", "36", "53", "48", "5"}, 1, "3", 1, 2)},
+       PuzzleOf(pkDivision, {"12", "?4", "413", "36", "53", "48", "5"}, 1, "3", 1, 2)},
       {"example-division-1001",
-       Example(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3)},
+       PuzzleOf(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3)},
   };
   TForm1 form(Setup(home, seed));
   form.show();

@@ -1,6 +1,7 @@
 #include "ui/main_window.h"
 
 #include <QPushButton>
+#include <QScopeGuard>
 
 #include "settings/dialog/options_dialog.h"
 #include "settings/hive_paths.h"
@@ -48,13 +49,14 @@ void TForm1::ConnectHandlers() {
   RadioGroup1->OnClick = [this](int index) { RadioGroup1Click(index); };
 }
 
-// The loader records the installation folder, which the "?" command needs.
+// The loader records the installation folder, which the "?" command needs, also when a later
+// value fails to load.
 void TForm1::FormCreate() {
   game_.Start([this](TDrillSettings& settings) {
     TRegistry registry(hives_);
-    std::string folder;
+    std::string folder = installFolder_.toStdString();
+    const auto record = qScopeGuard([&] { installFolder_ = QString::fromStdString(folder); });
     LoadSettings(settings, folder, registry);
-    installFolder_ = QString::fromStdString(folder);
   });
 }
 

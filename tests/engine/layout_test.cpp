@@ -11,20 +11,6 @@
 namespace gapwise {
 namespace {
 
-// A puzzle as the generators leave it: cells already masked.
-TPuzzle Make(TPuzzleKind kind, std::vector<std::string> cells, int masked, std::string answer,
-             int hidePos, int tailLen) {
-  TPuzzle puzzle;
-  puzzle.Kind = kind;
-  puzzle.Cells = std::move(cells);
-  puzzle.MaskedCell = static_cast<std::uint8_t>(masked);
-  puzzle.Mask = std::string(answer.size(), '?');
-  puzzle.Answer = std::move(answer);
-  puzzle.HidePos = static_cast<std::uint8_t>(hidePos);
-  puzzle.TailLen = static_cast<std::uint8_t>(tailLen);
-  return puzzle;
-}
-
 struct MaskCase {
   std::string name;
   TPuzzle puzzle;
@@ -57,58 +43,60 @@ std::vector<std::string> With(std::vector<std::string> cells, std::size_t index,
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, MaskPlaceTest,
     ::testing::Values(
-        MaskCase{"Addition345", Make(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2), 79, 24, kOne},
+        MaskCase{"Addition345", PuzzleOf(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2), 79, 24,
+                 kOne},
         MaskCase{"Multiplication492",
-                 Make(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3), 62,
+                 PuzzleOf(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3), 62,
                  104, kTwo},
-        MaskCase{"DivisionRemainder", Make(pkDivision, With(kDivision, 6, "?"), 6, "5", 0, 0), 95,
-                 160, kOne},
-        MaskCase{"DivisionQuotient", Make(pkDivision, With(kDivision, 1, "3?"), 1, "4", 2, 1), 83,
-                 16, kOne},
-        MaskCase{"Subtraction1005", Make(pkSubtraction, {"1005", "998", "?"}, 2, "7", 0, 0), 95, 80,
-                 kOne},
-        MaskCase{"Subtraction105", Make(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0), 90, 80,
-                 kOne},
+        MaskCase{"DivisionRemainder", PuzzleOf(pkDivision, With(kDivision, 6, "?"), 6, "5", 0, 0),
+                 95, 160, kOne},
+        MaskCase{"DivisionQuotient", PuzzleOf(pkDivision, With(kDivision, 1, "3?"), 1, "4", 2, 1),
+                 83, 16, kOne},
+        MaskCase{"Subtraction1005", PuzzleOf(pkSubtraction, {"1005", "998", "?"}, 2, "7", 0, 0), 95,
+                 80, kOne},
+        MaskCase{"Subtraction105", PuzzleOf(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0), 90,
+                 80, kOne},
         MaskCase{"MultiplierEndsInZero",
-                 Make(pkMultiplication, {"250", "30", "?", "750", "7500"}, 2, "0", 0, 0), 95, 80,
-                 kOne},
-        MaskCase{"SixDigitProduct",
-                 Make(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6),
-                 40, 136, kOne}));
+                 PuzzleOf(pkMultiplication, {"250", "30", "?", "750", "7500"}, 2, "0", 0, 0), 95,
+                 80, kOne},
+        MaskCase{
+            "SixDigitProduct",
+            PuzzleOf(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6),
+            40, 136, kOne}));
 
 INSTANTIATE_TEST_SUITE_P(
     EveryRule, MaskPlaceTest,
     ::testing::Values(
         MaskCase{"FourDigitAddendHasNoBlank",
-                 Make(pkAddition, {"1234", "5??", "1801"}, 1, "67", 2, 2), 84, 48, kTwo},
+                 PuzzleOf(pkAddition, {"1234", "5??", "1801"}, 1, "67", 2, 2), 84, 48, kTwo},
         MaskCase{"FourDigitSumUnderThreeDigits",
-                 Make(pkAddition, {"999", "998", "?997"}, 2, "1", 1, 4), 57, 80, kOne},
+                 PuzzleOf(pkAddition, {"999", "998", "?997"}, 2, "1", 1, 4), 57, 80, kOne},
         MaskCase{"SubtractionPairAtTheEnd",
-                 Make(pkSubtraction, {"4321", "1234", "30??"}, 2, "87", 3, 2), 84, 80, kTwo},
+                 PuzzleOf(pkSubtraction, {"4321", "1234", "30??"}, 2, "87", 3, 2), 84, 80, kTwo},
         MaskCase{"MultiplicandWholeTail",
-                 Make(pkMultiplication, {"?23", "45", "615", "492", "5535"}, 0, "1", 1, 3), 73, 24,
-                 kOne},
+                 PuzzleOf(pkMultiplication, {"?23", "45", "615", "492", "5535"}, 0, "1", 1, 3), 73,
+                 24, kOne},
         MaskCase{"Multiplier",
-                 Make(pkMultiplication, {"123", "?5", "615", "492", "5535"}, 1, "4", 1, 2), 84, 48,
-                 kOne},
+                 PuzzleOf(pkMultiplication, {"123", "?5", "615", "492", "5535"}, 1, "4", 1, 2), 84,
+                 48, kOne},
         MaskCase{"SecondProductLastPair",
-                 Make(pkMultiplication, {"123", "45", "615", "4??", "5535"}, 3, "92", 2, 2), 73,
+                 PuzzleOf(pkMultiplication, {"123", "45", "615", "4??", "5535"}, 3, "92", 2, 2), 73,
                  104, kTwo},
-        MaskCase{"Divisor", Make(pkDivision, With(kDivision, 0, "??"), 0, "12", 1, 2), 36, 48,
+        MaskCase{"Divisor", PuzzleOf(pkDivision, With(kDivision, 0, "??"), 0, "12", 1, 2), 36, 48,
                  kTwo},
-        MaskCase{"DividendFirstDigit", Make(pkDivision, With(kDivision, 2, "?13"), 2, "4", 1, 3),
-                 72, 48, kOne},
+        MaskCase{"DividendFirstDigit",
+                 PuzzleOf(pkDivision, With(kDivision, 2, "?13"), 2, "4", 1, 3), 72, 48, kOne},
         MaskCase{"DividendMiddlePair",
-                 Make(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3), 83,
-                 48, kTwo},
+                 PuzzleOf(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3),
+                 83, 48, kTwo},
         MaskCase{"FirstProductShifted",
-                 Make(pkDivision, {"11", "91", "1001", "?9", "11", "11", "0"}, 3, "9", 1, 2), 83,
-                 72, kOne},
+                 PuzzleOf(pkDivision, {"11", "91", "1001", "?9", "11", "11", "0"}, 3, "9", 1, 2),
+                 83, 72, kOne},
         MaskCase{"IntermediateUnderFourDigits",
-                 Make(pkDivision, {"11", "91", "1001", "99", "?1", "11", "0"}, 4, "1", 1, 2), 96,
-                 104, kOne},
+                 PuzzleOf(pkDivision, {"11", "91", "1001", "99", "?1", "11", "0"}, 4, "1", 1, 2),
+                 96, 104, kOne},
         MaskCase{"SecondProductUnderThreeDigits",
-                 Make(pkDivision, With(kDivision, 5, "??"), 5, "48", 1, 2), 84, 128, kTwo}));
+                 PuzzleOf(pkDivision, With(kDivision, 5, "??"), 5, "48", 1, 2), 84, 128, kTwo}));
 
 struct DivisionCase {
   std::string name;
@@ -148,41 +136,47 @@ TNumberGeometry Division(int lowerLeft, int label34Width, int label35Left, int l
 INSTANTIATE_TEST_SUITE_P(
     Cases, DivisionGeometryTest,
     ::testing::Values(
-        DivisionCase{"WorkedExample", Make(pkDivision, With(kDivision, 6, "?"), 6, "5", 0, 0),
+        DivisionCase{"WorkedExample", PuzzleOf(pkDivision, With(kDivision, 6, "?"), 6, "5", 0, 0),
                      Division(48, 34, 83, 24, 72)},
-        DivisionCase{"FourDigitDividend",
-                     Make(pkDivision, {"11", "91", "1001", "99", "11", "11", "?"}, 6, "0", 0, 0),
-                     Division(60, 44, 94, 24, 83)},
+        DivisionCase{
+            "FourDigitDividend",
+            PuzzleOf(pkDivision, {"11", "91", "1001", "99", "11", "11", "?"}, 6, "0", 0, 0),
+            Division(60, 44, 94, 24, 83)},
         // The rules read the numbers before masking: 4?3 is 413 and 3? is 36.
-        DivisionCase{"MaskedDividend", Make(pkDivision, With(kDivision, 2, "4?3"), 2, "1", 2, 2),
+        DivisionCase{"MaskedDividend",
+                     PuzzleOf(pkDivision, With(kDivision, 2, "4?3"), 2, "1", 2, 2),
                      Division(48, 34, 83, 24, 72)},
-        DivisionCase{"MaskedFirstProduct", Make(pkDivision, With(kDivision, 3, "?6"), 3, "3", 1, 2),
+        DivisionCase{"MaskedFirstProduct",
+                     PuzzleOf(pkDivision, With(kDivision, 3, "?6"), 3, "3", 1, 2),
                      Division(48, 34, 83, 24, 72)},
         DivisionCase{"DividendJustBelow1000",
-                     Make(pkDivision, {"99", "10", "9?9", "99", "9", "0", "9"}, 2, "9", 2, 2),
+                     PuzzleOf(pkDivision, {"99", "10", "9?9", "99", "9", "0", "9"}, 2, "9", 2, 2),
                      Division(48, 34, 94, 13, 72)},
-        DivisionCase{"MaskedFourDigitDividend",
-                     Make(pkDivision, {"12", "90", "??97", "108", "17", "0", "17"}, 2, "10", 1, 4),
-                     Division(60, 44, 94, 24, 72)},
-        DivisionCase{"MaskedShiftedFirstProduct",
-                     Make(pkDivision, {"11", "91", "1001", "?9", "11", "11", "0"}, 3, "9", 1, 2),
-                     Division(60, 44, 94, 24, 83)},
+        DivisionCase{
+            "MaskedFourDigitDividend",
+            PuzzleOf(pkDivision, {"12", "90", "??97", "108", "17", "0", "17"}, 2, "10", 1, 4),
+            Division(60, 44, 94, 24, 72)},
+        DivisionCase{
+            "MaskedShiftedFirstProduct",
+            PuzzleOf(pkDivision, {"11", "91", "1001", "?9", "11", "11", "0"}, 3, "9", 1, 2),
+            Division(60, 44, 94, 24, 83)},
         DivisionCase{
             "ThreeDigitProducts",
-            Make(pkDivision, {"98", "98", "9701", "882", "?81", "784", "97"}, 4, "8", 1, 3),
+            PuzzleOf(pkDivision, {"98", "98", "9701", "882", "?81", "784", "97"}, 4, "8", 1, 3),
             Division(60, 44, 83, 35, 72)},
         DivisionCase{"RemainderAboveDivisor",
-                     Make(pkDivision, {"10", "50", "540", "50", "40", "?", "40"}, 5, "0", 0, 0),
+                     PuzzleOf(pkDivision, {"10", "50", "540", "50", "40", "?", "40"}, 5, "0", 0, 0),
                      Division(48, 34, 83, 24, 72)}));
 
 TEST(Layout, AppendsTheBlankToAllThreeLabelsOfAThreeDigitColumn) {
   for (const TPuzzleKind kind : {pkAddition, pkSubtraction}) {
-    const TPuzzleLayout layout = LayoutPuzzle(Make(kind, {"999", "998", "1?97"}, 2, "9", 2, 3));
+    const TPuzzleLayout layout = LayoutPuzzle(PuzzleOf(kind, {"999", "998", "1?97"}, 2, "9", 2, 3));
     EXPECT_TRUE(layout.Blank);
     EXPECT_EQ(layout.Texts, (std::vector<std::string>{"999 ", "998 ", "1?97 "}));
     EXPECT_EQ(layout.MaskLeft, 68);
   }
-  const TPuzzleLayout wide = LayoutPuzzle(Make(pkAddition, {"1000", "999", "1?99"}, 2, "9", 2, 3));
+  const TPuzzleLayout wide =
+      LayoutPuzzle(PuzzleOf(pkAddition, {"1000", "999", "1?99"}, 2, "9", 2, 3));
   EXPECT_FALSE(wide.Blank);
   EXPECT_EQ(wide.Texts, (std::vector<std::string>{"1000", "999", "1?99"}));
 }
@@ -190,8 +184,8 @@ TEST(Layout, AppendsTheBlankToAllThreeLabelsOfAThreeDigitColumn) {
 TEST(Layout, WidensTheLowerRuleForASixDigitProduct) {
   const std::vector<std::string> five{"123", "45", "615", "492", "55?5"};
   const std::vector<std::string> six{"9998", "98", "79984", "89982", "9798?4"};
-  const TPuzzleLayout shortRule = LayoutPuzzle(Make(pkMultiplication, five, 4, "3", 3, 2));
-  const TPuzzleLayout longRule = LayoutPuzzle(Make(pkMultiplication, six, 4, "0", 5, 2));
+  const TPuzzleLayout shortRule = LayoutPuzzle(PuzzleOf(pkMultiplication, five, 4, "3", 3, 2));
+  const TPuzzleLayout longRule = LayoutPuzzle(PuzzleOf(pkMultiplication, six, 4, "0", 5, 2));
   EXPECT_EQ(shortRule.Geometry.RuleLeft, 46);
   EXPECT_EQ(shortRule.Geometry.RuleWidth, 62);
   EXPECT_EQ(longRule.Geometry.RuleLeft, 36);
@@ -199,16 +193,17 @@ TEST(Layout, WidensTheLowerRuleForASixDigitProduct) {
 }
 
 TEST(Layout, KeepsTheDesignedGeometryOfTheOtherKinds) {
-  const TPuzzleLayout layout = LayoutPuzzle(Make(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2));
+  const TPuzzleLayout layout =
+      LayoutPuzzle(PuzzleOf(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2));
   EXPECT_EQ(layout.Geometry, TNumberGeometry{});
   EXPECT_EQ(layout.Boxes[2], (TCellBox{40, 80, 65, 25, true}));
 }
 
 TEST(Layout, RefusesCellsThatDoNotFitTheKind) {
   EXPECT_THROW(LayoutPuzzle(TPuzzle{}), std::invalid_argument);
-  EXPECT_THROW(LayoutPuzzle(Make(pkDivision, {"1", "2", "3"}, 0, "1", 0, 0)),
+  EXPECT_THROW(LayoutPuzzle(PuzzleOf(pkDivision, {"1", "2", "3"}, 0, "1", 0, 0)),
                std::invalid_argument);
-  EXPECT_THROW(LayoutPuzzle(Make(pkAddition, {"3?5", "78", "423"}, 3, "4", 2, 2)),
+  EXPECT_THROW(LayoutPuzzle(PuzzleOf(pkAddition, {"3?5", "78", "423"}, 3, "4", 2, 2)),
                std::invalid_argument);
 }
 

@@ -10,19 +10,6 @@
 namespace gapwise {
 namespace {
 
-TPuzzle Make(TPuzzleKind kind, std::vector<std::string> cells, int masked, std::string answer,
-             int hidePos, int tailLen) {
-  TPuzzle puzzle;
-  puzzle.Kind = kind;
-  puzzle.Cells = std::move(cells);
-  puzzle.MaskedCell = static_cast<std::uint8_t>(masked);
-  puzzle.Mask = std::string(answer.size(), '?');
-  puzzle.Answer = std::move(answer);
-  puzzle.HidePos = static_cast<std::uint8_t>(hidePos);
-  puzzle.TailLen = static_cast<std::uint8_t>(tailLen);
-  return puzzle;
-}
-
 struct LayoutLine {
   std::string name;
   TPuzzle puzzle;
@@ -39,15 +26,15 @@ TEST_P(LayoutJsonTest, PrintsTheFieldsOfTheKindInOrder) {
 INSTANTIATE_TEST_SUITE_P(
     Kinds, LayoutJsonTest,
     ::testing::Values(
-        LayoutLine{"Addition", Make(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2),
+        LayoutLine{"Addition", PuzzleOf(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2),
                    R"({"maskTop":24,"caption":"  ? is : ","blank":true,"maskLeft":79})"},
-        LayoutLine{"Subtraction", Make(pkSubtraction, {"1005", "998", "?"}, 2, "7", 0, 0),
+        LayoutLine{"Subtraction", PuzzleOf(pkSubtraction, {"1005", "998", "?"}, 2, "7", 0, 0),
                    R"({"maskTop":80,"caption":"  ? is : ","blank":false,"maskLeft":95})"},
         LayoutLine{"Multiplication",
-                   Make(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3),
+                   PuzzleOf(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3),
                    R"({"maskTop":104,"caption":" ?? is : ","rule":[46,62],"maskLeft":62})"},
         LayoutLine{"Division",
-                   Make(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0),
+                   PuzzleOf(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0),
                    R"({"maskTop":160,"caption":"  ? is : ","lowerLeft":48,"label34Width":34,)"
                    R"("label35":[83,24],"label33Left":72,"maskLeft":95})"}));
 

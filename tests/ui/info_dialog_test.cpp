@@ -4,30 +4,16 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "tests/ui/dialog_support.h"
 #include "ui/info_dialog.h"
 #include "ui/toolkit/application.h"
 
 using gapwise::TForm3;
 
-namespace {
+using gapwise::testing::Control;
+using gapwise::testing::SaveScreenshot;
 
-template <class T>
-T* Control(QWidget& dialog, const char* name) {
-  T* control = dialog.findChild<T*>(name);
-  if (control == nullptr) qFatal("no control %s", name);
-  return control;
-}
-
-// With GAPWISE_SCREENSHOTS naming a folder, the dialog as drawn is saved there as a PNG file.
-void SaveScreenshot(QWidget& dialog, const QString& name) {
-  const QString folder = qEnvironmentVariable("GAPWISE_SCREENSHOTS");
-  if (folder.isEmpty()) return;
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QVERIFY(dialog.grab().save(folder + "/" + name + ".png"));
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class TInfoDialogTest : public QObject {
   Q_OBJECT

@@ -80,6 +80,7 @@ class TMainWindowTest : public QObject {
   void exitSavesAndCloses();
   void titleBarCloseSavesNothing();
   void failedLoadStillOpens();
+  void failedLoadKeepsTheInstallFolder();
   void helpOpensTheInstalledFile();
 };
 
@@ -437,6 +438,16 @@ void TMainWindowTest::failedLoadStillOpens() {
   QVERIFY(!form->StaticText1->isVisible());
   QTest::mouseClick(form->Button1, Qt::LeftButton);
   QCOMPARE(form->Label10->text(), QStringLiteral("1"));
+}
+
+void TMainWindowTest::failedLoadKeepsTheInstallFolder() {
+  TTempHives hives;
+  hives.WriteMachineHive("\"AppPath\"=\"/opt/gapwise\"\r\n");
+  hives.WriteUserHive("\"ops\"=dword:00000001\r\n");
+  TBoxes boxes;
+  auto form = std::make_unique<TForm1>(gapwise::TForm1Setup{hives.Paths(), [] { return 5u; }});
+  QCOMPARE(boxes.texts, (std::vector<QString>{"Invalid data type for 'ops'"}));
+  QCOMPARE(form->InstallFolder(), QStringLiteral("/opt/gapwise"));
 }
 
 void TMainWindowTest::helpOpensTheInstalledFile() {

@@ -17,6 +17,7 @@
 
 #include "settings/dialog/options_dialog.h"
 #include "settings/store.h"
+#include "tests/ui/dialog_support.h"
 #include "ui/toolkit/application.h"
 #include "ui/toolkit/message_box.h"
 
@@ -46,18 +47,14 @@ char* toString(const TDrillSettings& s) {
 
 }  // namespace gapwise
 
+using gapwise::testing::Control;
+using gapwise::testing::SaveScreenshot;
+
 namespace {
 
 constexpr const char* kNoKind = "Please select at least one question type.";
 constexpr const char* kNoLimit = "Please enter a valid time limit";
 constexpr const char* kTooShort = "Time limit can be at least 5 secs.";
-
-template <class T>
-T* Control(QWidget& dialog, const char* name) {
-  T* control = dialog.findChild<T*>(name);
-  if (control == nullptr) qFatal("no control %s", name);
-  return control;
-}
 
 QCheckBox* Box(QWidget& dialog, int number) {
   return Control<QCheckBox>(dialog, qPrintable(QString("CheckBox%1").arg(number)));
@@ -99,15 +96,6 @@ TDrillSettings Settings(Ops ops, int checked, bool showRight, bool timeLimited, 
   settings.TimeLimit = timeLimit;
   settings.MultChoice = multChoice;
   return settings;
-}
-
-// With GAPWISE_SCREENSHOTS naming a folder, the dialog as drawn is saved there as a PNG file.
-void SaveScreenshot(QWidget& dialog, const QString& name) {
-  const QString folder = qEnvironmentVariable("GAPWISE_SCREENSHOTS");
-  if (folder.isEmpty()) return;
-  dialog.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  QVERIFY(dialog.grab().save(folder + "/" + name + ".png"));
 }
 
 }  // namespace

@@ -21,19 +21,6 @@ Q_DECLARE_METATYPE(gapwise::TPuzzle)
 
 namespace {
 
-TPuzzle Make(TPuzzleKind kind, std::vector<std::string> cells, int masked, std::string answer,
-             int hidePos, int tailLen) {
-  TPuzzle puzzle;
-  puzzle.Kind = kind;
-  puzzle.Cells = std::move(cells);
-  puzzle.MaskedCell = static_cast<std::uint8_t>(masked);
-  puzzle.Mask = std::string(answer.size(), '?');
-  puzzle.Answer = std::move(answer);
-  puzzle.HidePos = static_cast<std::uint8_t>(hidePos);
-  puzzle.TailLen = static_cast<std::uint8_t>(tailLen);
-  return puzzle;
-}
-
 bool Dark(QRgb pixel) {
   return qRed(pixel) < 128 && qGreen(pixel) < 128 && qBlue(pixel) < 128;
 }
@@ -109,16 +96,16 @@ void TPuzzlePixelsTest::initTestCase() {
 void TPuzzlePixelsTest::maskCoversExactlyTheHiddenCharacters_data() {
   QTest::addColumn<TPuzzle>("puzzle");
   using gapwise::pkAddition, gapwise::pkSubtraction, gapwise::pkMultiplication, gapwise::pkDivision;
-  QTest::newRow("345 + 78") << Make(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2);
-  QTest::newRow("105 - 98") << Make(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0);
-  QTest::newRow("123 x 45") << Make(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49",
-                                    1, 3);
-  QTest::newRow("250 x 30") << Make(pkMultiplication, {"250", "30", "?", "750", "7500"}, 2, "0", 0,
-                                    0);
-  QTest::newRow("12 into 413") << Make(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6,
-                                       "5", 0, 0);
-  QTest::newRow("11 into 1001") << Make(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2,
-                                        "00", 2, 3);
+  QTest::newRow("345 + 78") << PuzzleOf(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2);
+  QTest::newRow("105 - 98") << PuzzleOf(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0);
+  QTest::newRow("123 x 45") << PuzzleOf(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3,
+                                        "49", 1, 3);
+  QTest::newRow("250 x 30") << PuzzleOf(pkMultiplication, {"250", "30", "?", "750", "7500"}, 2, "0",
+                                        0, 0);
+  QTest::newRow("12 into 413") << PuzzleOf(pkDivision, {"12", "34", "413", "36", "53", "48", "?"},
+                                           6, "5", 0, 0);
+  QTest::newRow("11 into 1001") << PuzzleOf(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"},
+                                            2, "00", 2, 3);
   for (const auto& [name, puzzle] : DealtVariety()) QTest::newRow(name.c_str()) << puzzle;
 }
 
@@ -172,26 +159,26 @@ void TPuzzlePixelsTest::ruleLines_data() {
   QTest::addColumn<QList<QRect>>("rules");
   using gapwise::pkAddition, gapwise::pkSubtraction, gapwise::pkMultiplication, gapwise::pkDivision;
   const QRect columnRule(47, 73, 61, 2);
-  QTest::newRow("addition") << Make(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2)
+  QTest::newRow("addition") << PuzzleOf(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2)
                             << QList<QRect>{columnRule};
-  QTest::newRow("subtraction") << Make(pkSubtraction, {"1005", "998", "?"}, 2, "7", 0, 0)
+  QTest::newRow("subtraction") << PuzzleOf(pkSubtraction, {"1005", "998", "?"}, 2, "7", 0, 0)
                                << QList<QRect>{columnRule};
   QTest::newRow("five-digit product")
-      << Make(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3)
+      << PuzzleOf(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3)
       << QList<QRect>{columnRule, QRect(46, 129, 62, 2)};
   QTest::newRow("six-digit product")
-      << Make(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6)
+      << PuzzleOf(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6)
       << QList<QRect>{columnRule, QRect(36, 129, 74, 2)};
   const QRect bar(63, 41, 57, 2);
   const QRect stroke(63, 41, 2, 30);
   QTest::newRow("three-digit dividend")
-      << Make(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0)
+      << PuzzleOf(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0)
       << QList<QRect>{bar, stroke, QRect(72, 97, 34, 2), QRect(83, 153, 24, 2)};
   QTest::newRow("four-digit dividend")
-      << Make(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3)
+      << PuzzleOf(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3)
       << QList<QRect>{bar, stroke, QRect(72, 97, 44, 2), QRect(94, 153, 24, 2)};
   QTest::newRow("three-digit intermediate")
-      << Make(pkDivision, {"98", "98", "9701", "882", "?81", "784", "97"}, 4, "8", 1, 3)
+      << PuzzleOf(pkDivision, {"98", "98", "9701", "882", "?81", "784", "97"}, 4, "8", 1, 3)
       << QList<QRect>{bar, stroke, QRect(72, 97, 44, 2), QRect(83, 153, 35, 2)};
 }
 

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <stdexcept>
@@ -25,6 +26,8 @@ struct TSeenBox {
   QString text;
   QMessageBox::Icon icon = QMessageBox::NoIcon;
   int buttons = 0;
+  bool plainButton = false;  // one "OK" without an icon
+  bool centred = false;      // in the middle of its screen
 };
 
 // Records every box and closes it with the given key.
@@ -32,8 +35,12 @@ class TBoxCloser {
  public:
   explicit TBoxCloser(Qt::Key key = Qt::Key_Return) {
     gapwise::SetMessageBoxObserver([this, key](QMessageBox& box) {
-      seen.push_back(
-          {box.windowTitle(), box.text(), box.icon(), static_cast<int>(box.buttons().size())});
+      const QAbstractButton* ok = box.buttons().value(0);
+      const QPoint middle = box.screen()->availableGeometry().center();
+      seen.push_back({box.windowTitle(), box.text(), box.icon(),
+                      static_cast<int>(box.buttons().size()),
+                      ok != nullptr && ok->text() == QStringLiteral("OK") && ok->icon().isNull(),
+                      (box.frameGeometry().center() - middle).manhattanLength() <= 2});
       QTest::keyClick(&box, key);
       if (box.isVisible()) box.done(0);  // the key did not close it: fail, but do not hang
       closedByKey.push_back(!box.isVisible());
@@ -92,6 +99,8 @@ void TToolkitTest::messageBox() {
   QCOMPARE(closer.seen[0].text, QStringLiteral("The answer is 05"));
   QCOMPARE(closer.seen[0].icon, QMessageBox::NoIcon);
   QCOMPARE(closer.seen[0].buttons, 1);
+  QVERIFY(closer.seen[0].plainButton);
+  QVERIFY(closer.seen[0].centred);
   QVERIFY(closer.closedByKey[0]);
 }
 

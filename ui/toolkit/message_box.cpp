@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QIcon>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 #include <QWindow>
 
@@ -24,9 +26,16 @@ std::function<void()>& BeepObserver() {
 // Runs the box's own modal loop, in which timers keep firing; the observer sees it once it runs.
 void Run(QMessageBox& box) {
   QPushButton* ok = box.addButton(QMessageBox::Ok);
+  ok->setIcon(QIcon());  // a plain "OK", as the platform's message boxes have
   box.setDefaultButton(ok);
   box.setEscapeButton(ok);
   box.setWindowModality(Qt::ApplicationModal);
+  box.show();  // lays the box out at its final size, so that it can be centred on the screen
+  if (const QScreen* screen = box.screen()) {
+    QRect frame = box.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    box.move(frame.topLeft());
+  }
   QTimer::singleShot(0, &box, [&box] {
     if (Observer()) Observer()(box);
   });
