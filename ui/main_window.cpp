@@ -37,16 +37,26 @@ TForm1::TForm1(TForm1Setup setup)
 
 TForm1::~TForm1() = default;
 
+// Each handler runs guarded: an error that escapes it is shown in the error box right there,
+// before it could unwind through the toolkit's own code.
 void TForm1::ConnectHandlers() {
-  connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-  connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-  connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-  connect(Button4, &QPushButton::clicked, this, [this] { Button4Click(); });
-  connect(Button5, &QPushButton::clicked, this, [this] { Button5Click(); });
-  Timer1->OnTimer = [this] { Timer1Timer(); };
-  keyPreview_->OnKeyPress = [this](char c) { FormKeyPress(c); };
-  keyPreview_->OnKeyDown = [this](std::uint16_t key) { FormKeyDown(key); };
-  RadioGroup1->OnClick = [this](int index) { RadioGroup1Click(index); };
+  const auto click = [this](QPushButton* button, void (TForm1::*handler)()) {
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
+  };
+  click(Button1, &TForm1::Button1Click);
+  click(Button2, &TForm1::Button2Click);
+  click(Button3, &TForm1::Button3Click);
+  click(Button4, &TForm1::Button4Click);
+  click(Button5, &TForm1::Button5Click);
+  Timer1->OnTimer = [this] { RunHandler([this] { Timer1Timer(); }); };
+  keyPreview_->OnKeyPress = [this](char c) { RunHandler([this, c] { FormKeyPress(c); }); };
+  keyPreview_->OnKeyDown = [this](std::uint16_t key) {
+    RunHandler([this, key] { FormKeyDown(key); });
+  };
+  RadioGroup1->OnClick = [this](int index) {
+    RunHandler([this, index] { RadioGroup1Click(index); });
+  };
 }
 
 // The loader records the installation folder, which the "?" command needs, also when a later

@@ -79,6 +79,7 @@ class TMainWindowTest : public QObject {
   void infoPausesAndResumes();
   void exitSavesAndCloses();
   void titleBarCloseSavesNothing();
+  void exitWithoutAWritableKeyClosesSilently();
   void failedLoadStillOpens();
   void failedLoadKeepsTheInstallFolder();
   void helpOpensTheInstalledFile();
@@ -422,6 +423,18 @@ void TMainWindowTest::titleBarCloseSavesNothing() {
   form->Game().Settings() = Settings(true, false, 45);
   QVERIFY(form->close());
   QCOMPARE(hives.Stored(), Settings(false, true, 20));
+}
+
+void TMainWindowTest::exitWithoutAWritableKeyClosesSilently() {
+  TTempHives hives;
+  QFile blocker(hives.Folder() + "/user");  // a file where the settings folder would go
+  QVERIFY(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  auto form = OpenForm(hives);
+  TBoxes boxes;
+  QTest::mouseClick(form->Button2, Qt::LeftButton);
+  QVERIFY(!form->isVisible());
+  QVERIFY(boxes.texts.empty());
 }
 
 void TMainWindowTest::failedLoadStillOpens() {

@@ -1,6 +1,7 @@
 // The toolkit services: message and error boxes, errors escaping handlers, the timer's rules,
 // the choice list, and key codes.
 #include <QAbstractEventDispatcher>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <stdexcept>
 
 #include "tests/ui/ui_test_main.h"
+#include "ui/toolkit/application.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/key_preview.h"
 #include "ui/toolkit/message_box.h"
@@ -52,6 +54,22 @@ class TBoxCloser {
   std::vector<bool> closedByKey;
 };
 
+// A widget whose handler of the user event fails, as a handler with a bad value would.
+class TThrowingWidget : public QWidget {
+ public:
+  explicit TThrowingWidget(const char* message, QWidget* parent = nullptr)
+      : QWidget(parent), message_(message) {}
+
+ protected:
+  bool event(QEvent* event) override {
+    if (event->type() == QEvent::User) throw std::runtime_error(message_);
+    return QWidget::event(event);
+  }
+
+ private:
+  const char* message_;
+};
+
 // A timer's remaining time in milliseconds, found through the event dispatcher.
 int RemainingMs(const gapwise::TTimer& timer) {
   const auto timers =
@@ -71,6 +89,7 @@ class TToolkitTest : public QObject {
   void errorBoxAddsAFullStop_data();
   void errorBoxAddsAFullStop();
   void errorInAHandlerIsShownAndTheProgramGoesOn();
+  void errorInAGuardedHandlerIsShownThere();
   void errorInsideAModalDialogLeavesItOpen();
   void ticksKeepComingWhileAMessageIsOpen();
   void timerStartsEnabledAndKeepsItsPhase();
@@ -138,27 +157,39 @@ void TToolkitTest::errorBoxAddsAFullStop() {
 
 void TToolkitTest::errorInAHandlerIsShownAndTheProgramGoesOn() {
   TBoxCloser closer;
+  TThrowingWidget widget("'x' is not a valid integer value");
+  QEvent event(QEvent::User);
+  QCoreApplication::sendEvent(&widget, &event);
+  QCoreApplication::sendEvent(&widget, &event);
+  QCOMPARE(closer.seen.size(), std::size_t{2});
+  QCOMPARE(closer.seen[1].text, QStringLiteral("'x' is not a valid integer value."));
+}
+
+void TToolkitTest::errorInAGuardedHandlerIsShownThere() {
+  TBoxCloser closer;
   QPushButton button;
   int after = 0;
   QObject::connect(&button, &QPushButton::clicked, [&] {
-    throw std::runtime_error("'x' is not a valid integer value");
-    ++after;  // never reached: the error ends the handler
+    gapwise::RunHandler([&] {
+      throw std::runtime_error("Failed to set data for 'ops'");
+      ++after;  // never reached: the error ends the handler
+    });
   });
   QTest::mouseClick(&button, Qt::LeftButton);
-  QTest::mouseClick(&button, Qt::LeftButton);
-  QCOMPARE(closer.seen.size(), std::size_t{2});
-  QCOMPARE(closer.seen[1].text, QStringLiteral("'x' is not a valid integer value."));
+  QCOMPARE(closer.seen.size(), std::size_t{1});
+  QCOMPARE(closer.seen[0].text, QStringLiteral("Failed to set data for 'ops'"));
+  QCOMPARE(closer.seen[0].icon, QMessageBox::Critical);
   QCOMPARE(after, 0);
 }
 
 void TToolkitTest::errorInsideAModalDialogLeavesItOpen() {
   TBoxCloser closer;
   QDialog dialog;
-  auto* button = new QPushButton(QStringLiteral("OK"), &dialog);
-  QObject::connect(button, &QPushButton::clicked, [] { throw std::runtime_error("bad value"); });
+  auto* widget = new TThrowingWidget("bad value", &dialog);
   bool openAfterError = false;
   QTimer::singleShot(0, &dialog, [&] {
-    QTest::mouseClick(button, Qt::LeftButton);
+    QEvent event(QEvent::User);
+    QCoreApplication::sendEvent(widget, &event);
     openAfterError = dialog.isVisible();
     dialog.reject();
   });
