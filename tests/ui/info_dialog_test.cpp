@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "tests/ui/dialog_support.h"
+#include "tests/ui/ui_test_main.h"
 #include "ui/info_dialog.h"
 #include "ui/toolkit/application.h"
 
@@ -130,11 +131,6 @@ void TInfoDialogTest::centredOverOwner() {
            qPrintable(QString("off by %1, %2").arg(offset.x()).arg(offset.y())));
 }
 
-int main(int argc, char** argv) {
-  gapwise::PreferOffscreenWithoutDisplay();
-  gapwise::TApplication application(argc, argv);
-  TInfoDialogTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+GAPWISE_UI_TEST_MAIN(TInfoDialogTest)
 
 #include "info_dialog_test.moc"

@@ -18,6 +18,7 @@
 #include "settings/dialog/options_dialog.h"
 #include "settings/store.h"
 #include "tests/ui/dialog_support.h"
+#include "tests/ui/ui_test_main.h"
 #include "ui/toolkit/application.h"
 #include "ui/toolkit/message_box.h"
 
@@ -567,11 +568,6 @@ void TOptionsDialogTest::centredOverOwner() {
            qPrintable(QString("off by %1, %2").arg(offset.x()).arg(offset.y())));
 }
 
-int main(int argc, char** argv) {
-  gapwise::PreferOffscreenWithoutDisplay();
-  gapwise::TApplication application(argc, argv);
-  TOptionsDialogTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+GAPWISE_UI_TEST_MAIN(TOptionsDialogTest)
 
 #include "options_dialog_test.moc"
