@@ -8,22 +8,26 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 command=${1:-run}
 
-packages=(
+# What building and playing need; the tests add their own tools to it.
+run_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev libgl-dev fonts-liberation2
+  fp-utils xdg-utils xchm
+)
+test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fp-utils desktop-file-utils appstream
-  xvfb xauth xdg-utils xchm
+  desktop-file-utils appstream
+  xvfb xauth
 )
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
-install_missing() {
+install_missing() {  # install_missing PACKAGE...
   local missing=()
-  for package in "${packages[@]}"; do
+  for package in "$@"; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' ||
       missing+=("$package")
   done
@@ -46,18 +50,20 @@ run_tests() {  # run_tests DIR
     --timeout 300
 }
 
-install_missing
 case "$command" in
   run)
-    build "$root/build/release"
-    cmake --install "$root/build/release" --prefix "$root/build/install" >/dev/null
+    install_missing "${run_packages[@]}"
+    build "$root/build/game" -DGAPWISE_TESTS=OFF -DGAPWISE_BENCHMARKS=OFF
+    cmake --install "$root/build/game" --prefix "$root/build/install" >/dev/null
     exec "$root/build/install/bin/gapwise"
     ;;
   test)
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
     build "$root/build/release"
     run_tests "$root/build/release"
     ;;
   test-sanitized)
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
     build "$root/build/sanitized" -DGAPWISE_SANITIZE=ON -DGAPWISE_BENCHMARKS=OFF
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       run_tests "$root/build/sanitized"
