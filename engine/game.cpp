@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <limits>
 
 #include "engine/choices.h"
 #include "engine/seed.h"
@@ -33,12 +34,10 @@ void TDrillGame::Start(const SettingsLoader& load) {
   if (loadError) std::rethrow_exception(loadError);
 }
 
-// Settings from a hand-edited store may be out of range: a count above 4 draws among all four
-// entries, and an entry that is not a kind code deals an addition.
+// Drawing below 1 gives 0, as drawing below a count of 0 would: one step of the generator.
 TPuzzleKind TDrillGame::DrawKind() {
-  const std::uint32_t count = std::min<std::uint32_t>(settings_.Checked, kKindCount);
-  const std::uint8_t code = settings_.Ops[random_.RandomBelow(count)];
-  return code < kKindCount ? static_cast<TPuzzleKind>(code) : pkAddition;
+  const auto count = static_cast<std::uint32_t>(EntriesInForce(settings_));
+  return KindOfEntry(settings_.Ops[random_.RandomBelow(count)]);
 }
 
 void TDrillGame::NextPuzzle() {
@@ -92,7 +91,8 @@ void TDrillGame::Check() {
 
 void TDrillGame::Tick() {
   if (!settings_.TimeLimited || scoring_) return;
-  --secondsLeft_;
+  // A limit of 0 or less never times out; the count stops at the smallest number it can show.
+  if (secondsLeft_ > std::numeric_limits<int>::min()) --secondsLeft_;
   view_.OnSecondsLeftChanged(secondsLeft_);
   if (secondsLeft_ != 0) return;
   view_.StopTicker();

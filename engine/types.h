@@ -27,4 +27,12 @@ struct TDrillSettings {
   friend bool operator==(const TDrillSettings&, const TDrillSettings&) = default;
 };
 
+// How many entries of Ops the game draws from, and the kind an entry deals. Settings from a
+// hand-edited store may be out of range: a count of 0 draws the first entry, a count above 4
+// draws among all four, and an entry that is not a kind code deals an addition.
+int EntriesInForce(const TDrillSettings& settings);
+TPuzzleKind KindOfEntry(std::uint8_t code);
+// The kinds that the game deals with these settings, by code.
+std::array<bool, kKindCount> KindsDealt(const TDrillSettings& settings);
+
 }  // namespace gapwise

@@ -19,6 +19,7 @@ test_packages=(
   clang libclang-rt-14-dev
   desktop-file-utils appstream
   xvfb xauth
+  dbus at-spi2-core python3-pyatspi
 )
 
 as_root() {

@@ -7,8 +7,8 @@ namespace gapwise {
 namespace {
 
 constexpr const char* kProduct = "Gapwise 1.0";
-constexpr const char* kWebSite = "www.ardentree.example";
-constexpr const char* kEmail = "support@ardentree.example";
+constexpr const char* kWebSite = "www.ardentree.eu";
+constexpr const char* kEmail = "info@ardentree.eu";
 
 }  // namespace
 

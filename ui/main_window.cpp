@@ -32,7 +32,7 @@ TForm1::TForm1(TForm1Setup setup)
   CreateControls();
   move(372, 171);
   ConnectHandlers();
-  RunHandler([this] { FormCreate(); });
+  StartUp();
 }
 
 TForm1::~TForm1() = default;
@@ -57,6 +57,18 @@ void TForm1::ConnectHandlers() {
   RadioGroup1->OnClick = [this](int index) {
     RunHandler([this, index] { RadioGroup1Click(index); });
   };
+}
+
+// A failed load leaves a dealt puzzle, but nobody has seen it while the error box is open: its
+// countdown stands still behind the box and goes on from the full time limit once it is closed.
+void TForm1::StartUp() {
+  try {
+    FormCreate();
+  } catch (...) {
+    game_.PauseCountdown();
+    ShowError(ErrorText(std::current_exception()));
+    RunHandler([this] { game_.ResumeCountdown(); });
+  }
 }
 
 // The loader records the installation folder, which the "?" command needs, also when a later

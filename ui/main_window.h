@@ -31,6 +31,9 @@ struct TForm1Setup {
 // The user's own hives and the clock.
 TForm1Setup DefaultSetup();
 
+// Where the seconds left stand in the score area while they fit.
+inline constexpr int kSecondsLeft = 104;
+
 class TForm1 : public QWidget, public IDrillView {
  public:
   // Makes the controls, then runs FormCreate: the game starts and deals its first puzzle before
@@ -85,6 +88,7 @@ class TForm1 : public QWidget, public IDrillView {
   void SetTabOrder();
   void ConnectHandlers();
 
+  void StartUp();
   void FormCreate();
   void Button1Click();
   void Button2Click();

@@ -2,6 +2,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "ui/accessibility.h"
 #include "ui/main_window.h"
 #include "ui/puzzle_area.h"
 #include "ui/toolkit/fonts.h"
@@ -45,6 +46,7 @@ void TForm1::CreateControls() {
   Panel1 = new TPanel(this, QRect(0, 0, 169, 209), Qt::white);
   Puzzle = std::make_unique<TPuzzleArea>(Panel1);
   Button1 = MakeButton(QRect(184, 216, 65, 25), QStringLiteral("Check"));
+  Button1->setDefault(true);  // drawn as the default button; the key preview presses it
   RadioGroup1 = new TRadioGroup(this, QRect(168, 0, 89, 209));
   SetColors(RadioGroup1, Qt::black, Qt::white);
   RadioGroup1->setFont(PixelFont(19, fsItalic));
@@ -61,6 +63,7 @@ void TForm1::CreateControls() {
   Timer1 = new TTimer(this);
   keyPreview_ = new TKeyPreview(this, Button1);
   SetTabOrder();
+  MakeReadable(*this);
 }
 
 // Panel2 reaches past the bottom of the window, which clips it.
@@ -82,7 +85,7 @@ void TForm1::CreateScoreArea() {
   Label9 = counter(48);
   Label10 = counter(72);
   Label12 = title(112, "Time left :");
-  Label13 = new TLabel(Panel2, QRect(104, 112, 0, 0), QStringLiteral("200"), true);
+  Label13 = new TLabel(Panel2, QRect(kSecondsLeft, 112, 0, 0), QStringLiteral("200"), true);
   Label13->SetFontAndColor(bold, Qt::red);
 }
 

@@ -2,7 +2,9 @@
 #include "ui/main_window.h"
 
 #include <QPushButton>
+#include <algorithm>
 
+#include "ui/accessibility.h"
 #include "ui/puzzle_area.h"
 #include "ui/toolkit/label.h"
 #include "ui/toolkit/message_box.h"
@@ -14,6 +16,7 @@ namespace gapwise {
 
 void TForm1::OnPuzzleChanged(const TPuzzle& puzzle) {
   RadioGroup1->SetCaption(Puzzle->ShowPuzzle(puzzle));
+  ReadPuzzleAloud(*this, puzzle);
 }
 
 void TForm1::OnChoicesChanged(const std::vector<std::string>& choices, int index) {
@@ -37,10 +40,16 @@ void TForm1::OnCountersChanged(int right, int wrong, int total) {
   Label7->SetCaption(QString::number(right));
   Label9->SetCaption(QString::number(wrong));
   Label10->SetCaption(QString::number(total));
+  AnnounceCounters(*this);
 }
 
+// The seconds stand at their place while they fit in the score area; a longer number grows to
+// the left, so that it ends at the area's inner right edge and is never cut off.
 void TForm1::OnSecondsLeftChanged(int seconds) {
   Label13->SetCaption(QString::number(seconds));
+  const int innerRight = Panel2->width() - 1;
+  Label13->move(std::min(kSecondsLeft, innerRight - Label13->width()), Label13->y());
+  AnnounceSecondsLeft(*this, seconds);
 }
 
 void TForm1::OnFocusCheck() {

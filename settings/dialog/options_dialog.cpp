@@ -18,6 +18,7 @@ namespace gapwise {
 namespace {
 
 constexpr int kBackspace = 8;
+constexpr int kEdit1MaxLength = 3;  // characters the user can put into the time-limit box
 
 // The character a key press types into the box, as the box would see it; 0 for a key that
 // types none (arrows, Home, End, Delete). Control combinations type their control code, so
@@ -63,8 +64,10 @@ void TForm2::CreateControls() {
   CheckBox5 = MakeCheckBox(this, "CheckBox5", "Time limit", QRect(16, 224, 89, 33));
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName("Edit1");
+  Edit1->setAccessibleName("Time limit in seconds");  // what a screen reader calls it
   Edit1->setGeometry(104, 230, 33, 27);
-  Edit1->setMaxLength(3);
+  // The box takes 3 characters from the keyboard and the clipboard; the program may put in more.
+  connect(Edit1, &QLineEdit::textEdited, this, &TForm2::Edit1Edited);
   Edit1->setAcceptDrops(false);
   Edit1->setAttribute(Qt::WA_InputMethodEnabled, false);
   Edit1->installEventFilter(this);
@@ -85,16 +88,16 @@ void TForm2::SetTabOrder() {
 }
 
 void TForm2::FormCreate() {
+  // The boxes of the kinds the game deals, also from out-of-range stored settings, so that OK
+  // without changes keeps dealing the same kinds.
   const std::array<QCheckBox*, kKindCount> kinds{CheckBox1, CheckBox2, CheckBox3, CheckBox4};
-  const int checked = settings_.Checked <= kKindCount ? settings_.Checked : 0;
-  for (int i = 0; i < checked; ++i) {
-    const std::uint8_t code = settings_.Ops[i];
-    if (code < kKindCount) kinds[code]->setChecked(true);
-  }
+  const std::array<bool, kKindCount> dealt = KindsDealt(settings_);
+  for (int code = 0; code < kKindCount; ++code) kinds[code]->setChecked(dealt[code]);
   if (settings_.ShowRight) CheckBox6->setChecked(true);
   if (settings_.TimeLimited) {
     CheckBox5->setChecked(true);
-    Edit1->setText(QString::number(settings_.TimeLimit));
+    edit1Text_ = QString::number(settings_.TimeLimit);
+    Edit1->setText(edit1Text_);
   }
   if (settings_.MultChoice) CheckBox7->setChecked(true);
 }
@@ -110,7 +113,19 @@ bool TForm2::Edit1KeyPress(const QKeyEvent& key) {
   if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return false;  // dialog keys
   const int character = TypedCharacter(key);
   if (character == 0) return IsClipboardKey(key);
-  return !PassesTimeLimitFilter(character);
+  if (!PassesTimeLimitFilter(character)) return true;
+  const auto kept = Edit1->text().size() - Edit1->selectedText().size();
+  return character != kBackspace && kept >= kEdit1MaxLength;
+}
+
+// An edit that makes the text longer than the box takes (a paste from its context menu) is
+// undone; shortening a longer text that the program put there is not.
+void TForm2::Edit1Edited(const QString& text) {
+  if (text.size() > kEdit1MaxLength && text.size() > edit1Text_.size()) {
+    Edit1->setText(edit1Text_);
+  } else {
+    edit1Text_ = text;
+  }
 }
 
 void TForm2::Button1Click() {

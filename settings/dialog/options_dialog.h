@@ -1,6 +1,8 @@
 // The options dialog: shows the running game's drill settings and writes them back on OK.
 #pragma once
 
+#include <QString>
+
 #include "engine/types.h"
 #include "settings/dialog/dialog_form.h"
 
@@ -27,6 +29,7 @@ class TForm2 : public TDialogForm {
   bool eventFilter(QObject* watched, QEvent* event) override;
   // Filters a key typed into Edit1 before the box handles it; true when it is dropped.
   bool Edit1KeyPress(const QKeyEvent& key);
+  void Edit1Edited(const QString& text);
   void Button1Click();
   void Button2Click();
 
@@ -42,6 +45,7 @@ class TForm2 : public TDialogForm {
   QLabel* Label1 = nullptr;
   QPushButton* Button1 = nullptr;
   QPushButton* Button2 = nullptr;
+  QString edit1Text_;  // the text of Edit1 before the user's last edit
 };
 
 }  // namespace gapwise

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 #include <stdexcept>
 
@@ -163,13 +164,22 @@ TEST_F(GameTest, WithoutATimeLimitTicksChangeNothing) {
   EXPECT_EQ(game->Wrong(), 0);
 }
 
-TEST_F(GameTest, ATimeLimitOfZeroCountsBelowZeroWithoutTimingOut) {
-  StartWith(3, Timed(0));
-  view.Take();
-  game->Tick();
-  game->Tick();
-  EXPECT_EQ(view.Take(), (Log{"seconds -1", "seconds -2"}));
-  EXPECT_EQ(game->Wrong(), 0);
+// The smallest limit a hand-edited store can hold must not overflow: the count stops there.
+TEST_F(GameTest, ALimitOfZeroOrLessCountsBelowZeroWithoutTimingOut) {
+  const std::string min = std::to_string(std::numeric_limits<int>::min());
+  const std::vector<std::pair<int, Log>> table = {
+      {0, {"seconds -1", "seconds -2"}},
+      {-5, {"seconds -6", "seconds -7"}},
+      {std::numeric_limits<int>::min(), {"seconds " + min, "seconds " + min}},
+  };
+  for (const auto& [limit, shown] : table) {
+    StartWith(3, Timed(limit));
+    view.Take();
+    game->Tick();
+    game->Tick();
+    EXPECT_EQ(view.Take(), shown) << limit;
+    EXPECT_EQ(game->Wrong(), 0);
+  }
 }
 
 TEST_F(GameTest, ATimeOutInMultipleChoiceScoresTheSelectedFirstEntry) {
@@ -183,12 +193,16 @@ TEST_F(GameTest, ATimeOutInMultipleChoiceScoresTheSelectedFirstEntry) {
   EXPECT_EQ(game->Wrong(), 0);
 }
 
+// Before the first puzzle the answer is empty, as is the text of no selection: only the missing
+// selection makes the answer wrong, while an empty typed entry equals the empty answer.
 TEST_F(GameTest, NoSelectionIsWrongWithoutComparing) {
-  StartWhere([](const TDrillGame& g) { return g.Choices()[0] == g.Puzzle().Answer; },
-             MultipleChoice());
-  game->SelectChoice(-1);
-  game->Check();
-  EXPECT_EQ(game->Wrong(), 1);
+  for (const bool choices : {true, false}) {
+    game = std::make_unique<TDrillGame>(view);
+    game->Settings().MultChoice = choices;
+    game->ScoreAnswer();
+    EXPECT_EQ(game->Wrong(), choices ? 1 : 0);
+    EXPECT_EQ(game->Right(), choices ? 0 : 1);
+  }
 }
 
 TEST_F(GameTest, OneEnabledKindIsTheOnlyKindDealt) {
@@ -208,6 +222,10 @@ TEST_F(GameTest, OutOfRangeSettingsStillDealKnownKinds) {
       [](TDrillSettings& s) { s.Checked = 0; },
       [](TDrillSettings& s) { s.Checked = 200; },
       [](TDrillSettings& s) {
+        s.Checked = 0;
+        s.Ops[0] = pkDivision;
+      },
+      [](TDrillSettings& s) {
         s.Ops = {9, 255, 4, 3};
       },
   };
@@ -221,12 +239,9 @@ TEST_F(GameTest, OutOfRangeSettingsStillDealKnownKinds) {
       ++seen[puzzle.Kind];
       game->NextPuzzle();
     }
-    if (game->Settings().Checked == 0) {
-      EXPECT_EQ(seen[0], 400) << "the first entry is used";
-    }
-    if (game->Settings().Checked == 200) {
-      EXPECT_TRUE(seen[0] && seen[1] && seen[2] && seen[3]);
-    }
+    // What the options dialog ticks for these settings is what the game deals.
+    const std::array<bool, kKindCount> dealt = KindsDealt(game->Settings());
+    for (int kind = 0; kind < kKindCount; ++kind) EXPECT_EQ(seen[kind] > 0, dealt[kind]) << kind;
   }
 }
 

@@ -37,9 +37,9 @@ void TInfoDialogTest::texts_data() {
   QTest::newRow("Label1") << "Label1"
                           << "Gapwise 1.0" << QRect(0, 16, 233, 25);
   QTest::newRow("Label3") << "Label3"
-                          << "internet site:  www.ardentree.example" << QRect(16, 140, 0, 19);
+                          << "internet site:  www.ardentree.eu" << QRect(16, 140, 0, 19);
   QTest::newRow("Label4") << "Label4"
-                          << "e-mail:  support@ardentree.example" << QRect(48, 166, 0, 19);
+                          << "e-mail:  info@ardentree.eu" << QRect(48, 166, 0, 19);
   QTest::newRow("Button1") << "Button1"
                            << "OK" << QRect(80, 216, 81, 25);
 }
@@ -57,9 +57,11 @@ void TInfoDialogTest::texts() {
   QCOMPARE(QFontInfo(control->font()).pixelSize(), 16);
 }
 
-// The self-sizing labels are wide enough for their text, and the title is centred on its box.
+// The self-sizing labels show their whole text inside the dialog, and the title is centred on
+// its box.
 void TInfoDialogTest::labelsShowTheirWholeText() {
   TForm3 dialog(nullptr);
+  gapwise::testing::VerifyTextsInsideClientArea(dialog);
   for (const char* name : {"Label3", "Label4"}) {
     const auto* label = Control<QLabel>(dialog, name);
     QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()), name);
@@ -79,7 +81,7 @@ void TInfoDialogTest::frame() {
   QVERIFY(!(dialog.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
   QVERIFY(dialog.windowFlags() & Qt::WindowCloseButtonHint);
   QCOMPARE(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
-  QCOMPARE(QFontInfo(dialog.font()).family(), "Liberation Serif");
+  QVERIFY(gapwise::testing::IsTimesNewRoman(dialog.font()));
 }
 
 void TInfoDialogTest::closing_data() {

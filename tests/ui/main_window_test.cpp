@@ -71,6 +71,7 @@ class TMainWindowTest : public QObject {
   void typedEntryKeys();
   void multipleChoiceRound();
   void arrowKeys();
+  void focusFollowsTheSelection();
   void enterPressesTheFocusedButton();
   void countdownTimesOut();
   void messageDoesNotStopTheTimer();
@@ -82,6 +83,7 @@ class TMainWindowTest : public QObject {
   void exitWithoutAWritableKeyClosesSilently();
   void failedLoadStillOpens();
   void failedLoadKeepsTheInstallFolder();
+  void failedLoadHoldsTheCountdownBehindItsBox();
   void helpOpensTheInstalledFile();
 };
 
@@ -91,6 +93,9 @@ void TMainWindowTest::startUp_data() {
   QTest::newRow("choices, timed") << Settings(true, true, 17);
   QTest::newRow("typed, untimed") << Settings(false, false);
   QTest::newRow("choices, untimed") << Settings(true, false);
+  // Limits only a hand-edited file holds: shown whole inside the score area.
+  QTest::newRow("largest limit") << Settings(false, true, 2147483647);
+  QTest::newRow("smallest limit") << Settings(false, true, -2147483647 - 1);
 }
 
 void TMainWindowTest::startUp() {
@@ -112,6 +117,9 @@ void TMainWindowTest::startUp() {
   QCOMPARE(form->RadioGroup1->Caption(), caption);
   QCOMPARE(Counters(*form), (QStringList{"0", "0", "0"}));
   if (settings.TimeLimited) QCOMPARE(form->Label13->text(), QString::number(settings.TimeLimit));
+  const QRect seconds = form->Label13->geometry();
+  QVERIFY(seconds.left() == gapwise::kSecondsLeft || seconds.right() == 167);
+  QVERIFY(seconds.right() <= 167);
   QVERIFY(form->Timer1->Enabled());  // enabled from creation, time limit or not
   QCOMPARE(form->StaticText1->Caption(), QString());
 }
@@ -281,6 +289,40 @@ void TMainWindowTest::arrowKeys() {
   QCOMPARE(form->RadioGroup1->ItemIndex(), 2);
   Press(*form, Qt::Key_Up);
   QCOMPARE(form->RadioGroup1->ItemIndex(), 1);
+}
+
+// Down, Down, Enter checks the third choice; the next list selects its first, and the focus
+// goes with the selection, so that the next Down reaches the second.
+void TMainWindowTest::focusFollowsTheSelection() {
+  TTempHives hives;
+  TDrillSettings settings = Settings(true, true);
+  settings.ShowRight = false;
+  hives.Store(settings);
+  auto form = OpenForm(hives);
+  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(0));
+  Press(*form, Qt::Key_Down);
+  Press(*form, Qt::Key_Down);
+  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(2));
+  Press(*form, Qt::Key_Return);
+  QCOMPARE(form->Label10->text(), QStringLiteral("1"));
+  QCOMPARE(form->RadioGroup1->ItemIndex(), 0);
+  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(0));
+  Press(*form, Qt::Key_Down);
+  QCOMPARE(form->Game().ChoiceIndex(), 1);
+  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(1));
+  QVERIFY(form->Button1->isDefault());
+  // The focus frame shows on the black list: focus adds light pixels to the button.
+  QWidget* button = form->RadioGroup1->Button(1);
+  const QImage focused = button->grab().toImage();
+  form->Button1->setFocus();
+  const QImage unfocused = button->grab().toImage();
+  int frame = 0;
+  for (int y = 0; y < focused.height(); ++y) {
+    for (int x = 0; x < focused.width(); ++x) {
+      frame += focused.pixel(x, y) != unfocused.pixel(x, y) && qGray(focused.pixel(x, y)) > 128;
+    }
+  }
+  QVERIFY2(frame > 20, qPrintable(QString::number(frame)));
 }
 
 void TMainWindowTest::enterPressesTheFocusedButton() {
@@ -461,6 +503,23 @@ void TMainWindowTest::failedLoadKeepsTheInstallFolder() {
   auto form = std::make_unique<TForm1>(gapwise::TForm1Setup{hives.Paths(), [] { return 5u; }});
   QCOMPARE(boxes.texts, (std::vector<QString>{"Invalid data type for 'ops'"}));
   QCOMPARE(form->InstallFolder(), QStringLiteral("/opt/gapwise"));
+}
+
+// With the real timer: a one-second limit would time out the unseen puzzle behind the box.
+void TMainWindowTest::failedLoadHoldsTheCountdownBehindItsBox() {
+  TTempHives hives;
+  hives.WriteUserHive("\"showr\"=dword:0\r\n\"timelimit\"=dword:1\r\n\"ops\"=dword:1\r\n");
+  TBoxes boxes;
+  boxes.whileOpen = [] { QTest::qWait(1600); };
+  gapwise::TTimer::SetManualTicks(false);
+  auto form = std::make_unique<TForm1>(gapwise::TForm1Setup{hives.Paths(), [] { return 5u; }});
+  gapwise::TTimer::SetManualTicks(true);
+  QCOMPARE(boxes.texts, (std::vector<QString>{"Invalid data type for 'ops'"}));
+  QCOMPARE(Counters(*form), (QStringList{"0", "0", "0"}));
+  QCOMPARE(form->Label13->text(), QStringLiteral("1"));
+  QVERIFY(form->Timer1->Enabled());
+  QTRY_COMPARE_WITH_TIMEOUT(form->Label10->text(), QStringLiteral("1"), 3000);
+  QCOMPARE(boxes.beeps, 1);
 }
 
 void TMainWindowTest::helpOpensTheInstalledFile() {

@@ -121,6 +121,7 @@ class TOptionsDialogTest : public QObject {
   void divisionAloneIsSaved();
   void filter_data();
   void filter();
+  void pasteKeepsTheLimit();
   void keys();
   void tabOrder();
   void layout_data();
@@ -142,15 +143,25 @@ void TOptionsDialogTest::opening_data() {
   QTest::newRow("first two entries only")
       << Settings({3, 1, 0, 2}, 2, true, true, 999, false)
       << QList<bool>{false, true, false, true, true, true, false} << "999";
-  QTest::newRow("unknown code ticks nothing")
+  // Out-of-range stored settings tick the kinds that the game deals with them.
+  QTest::newRow("unknown code deals additions")
       << Settings({7, 2, 0, 0}, 2, false, true, 5, false)
-      << QList<bool>{false, false, true, false, true, false, false} << "5";
-  QTest::newRow("count 0 ticks no kind")
-      << Settings(all, 0, false, false, 30, false)
-      << QList<bool>{false, false, false, false, false, false, false} << "";
-  QTest::newRow("count above 4 ticks no kind")
-      << Settings(all, 9, false, false, 30, false)
-      << QList<bool>{false, false, false, false, false, false, false} << "";
+      << QList<bool>{true, false, true, false, true, false, false} << "5";
+  QTest::newRow("count 0 deals the first entry")
+      << Settings({2, 1, 0, 3}, 0, false, false, 30, false)
+      << QList<bool>{false, false, true, false, false, false, false} << "";
+  QTest::newRow("count above 4 deals all four")
+      << Settings({3, 3, 1, 0}, 9, false, false, 30, false)
+      << QList<bool>{true, true, false, true, false, false, false} << "";
+  // A stored time limit is shown whole, however long.
+  QTest::newRow("long limit") << Settings(all, 4, true, true, 5000, false)
+                              << QList<bool>{true, true, true, true, true, true, false} << "5000";
+  QTest::newRow("largest limit") << Settings(all, 4, true, true, 2147483647, false)
+                                 << QList<bool>{true, true, true, true, true, true, false}
+                                 << "2147483647";
+  QTest::newRow("negative limit") << Settings(all, 4, true, true, -150, false)
+                                  << QList<bool>{true, true, true, true, true, true, false}
+                                  << "-150";
 }
 
 void TOptionsDialogTest::opening() {
@@ -160,6 +171,14 @@ void TOptionsDialogTest::opening() {
   TForm2 dialog(nullptr, settings);
   for (int i = 0; i < 7; ++i) QCOMPARE(Box(dialog, i + 1)->isChecked(), ticked[i]);
   QCOMPARE(Edit1(dialog)->text(), edit);
+  // OK without changes keeps the kinds dealt and the time limit.
+  TMessages messages;
+  const TDrillSettings before = settings;
+  dialog.show();
+  PressOk(dialog);
+  if (!messages.texts.isEmpty()) QCOMPARE(messages.texts, QStringList{kTooShort});
+  QCOMPARE(gapwise::KindsDealt(settings), gapwise::KindsDealt(before));
+  QCOMPARE(settings.TimeLimit, before.TimeLimit);
 }
 
 void TOptionsDialogTest::kinds_data() {
@@ -406,6 +425,12 @@ void TOptionsDialogTest::filter_data() {
   QTest::newRow("letter") << "12" << keys({{Qt::Key_A, none}}) << "12";
   QTest::newRow("capital letter") << "12" << keys({{Qt::Key_A, Qt::ShiftModifier}}) << "12";
   QTest::newRow("fourth digit") << "123" << keys({{Qt::Key_4, none}}) << "123";
+  QTest::newRow("digit over a selection")
+      << "123" << keys({{Qt::Key_Left, Qt::ShiftModifier}, {Qt::Key_9, none}}) << "129";
+  // A longer stored value can be shortened, never lengthened.
+  QTest::newRow("digit into a long value") << "5000" << keys({{Qt::Key_1, none}}) << "5000";
+  QTest::newRow("Backspace in a long value")
+      << "-150" << keys({{Qt::Key_Backspace, none}}) << "-15";
   QTest::newRow("blank, sign, point")
       << "1" << keys({{Qt::Key_Space, none}, {Qt::Key_Minus, none}, {Qt::Key_Period, none}}) << "1";
   QTest::newRow("Backspace") << "123" << keys({{Qt::Key_Backspace, none}}) << "12";
@@ -444,7 +469,21 @@ void TOptionsDialogTest::filter() {
   edit->setFocus();
   keys.simulate(edit);
   QCOMPARE(edit->text(), after);
-  QCOMPARE(edit->maxLength(), 3);
+}
+
+// The context menu's Paste keeps the box's limit of 3 characters.
+void TOptionsDialogTest::pasteKeepsTheLimit() {
+  TDrillSettings settings;
+  TForm2 dialog(nullptr, settings);
+  dialog.show();
+  QLineEdit* edit = Edit1(dialog);
+  edit->clear();
+  QGuiApplication::clipboard()->setText("12");
+  edit->paste();
+  QCOMPARE(edit->text(), QStringLiteral("12"));
+  QGuiApplication::clipboard()->setText("345");
+  edit->paste();
+  QCOMPARE(edit->text(), QStringLiteral("12"));
 }
 
 // No default and no cancel button: Enter presses only a focused push button, Esc does nothing.
@@ -551,7 +590,8 @@ void TOptionsDialogTest::frame() {
   QCOMPARE(label->height(), 19);
   QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance("secs"));
   QCOMPARE(dialog.palette().color(QPalette::Window), dialog.palette().color(QPalette::Button));
-  QCOMPARE(QFontInfo(dialog.font()).family(), "Liberation Serif");
+  QVERIFY(gapwise::testing::IsTimesNewRoman(dialog.font()));
+  gapwise::testing::VerifyTextsInsideClientArea(dialog);
 }
 
 void TOptionsDialogTest::centredOverOwner() {

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "ui/toolkit/accessible_widgets.h"
 #include "ui/toolkit/fonts.h"
 #include "ui/toolkit/message_box.h"
 
@@ -70,6 +71,7 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(BeforeApplicat
     setPalette(style->standardPalette());
   }
   setFont(PixelFont(16));
+  InstallAccessibleWidgets();
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event) {

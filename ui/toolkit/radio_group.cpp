@@ -1,7 +1,10 @@
 #include "ui/toolkit/radio_group.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <algorithm>
 
 #include "ui/toolkit/panel.h"
@@ -10,12 +13,26 @@ namespace gapwise {
 namespace {
 
 // A radio button that a click anywhere on its row selects, not only on its circle and text.
+// Its focus frame is drawn in the text's colour, so that it shows on any background.
 class TGroupButton : public QRadioButton {
  public:
   using QRadioButton::QRadioButton;
 
  protected:
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+  void paintEvent(QPaintEvent* /*event*/) override {
+    QStylePainter painter(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const bool focused = option.state & QStyle::State_HasFocus;
+    option.state &= ~QStyle::State_HasFocus;
+    painter.drawControl(QStyle::CE_RadioButton, option);
+    if (!focused) return;
+    const QRect text = style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(text.adjusted(0, 0, -1, -1));
+  }
 };
 
 }  // namespace
@@ -64,12 +81,15 @@ void TRadioGroup::SetItems(const QStringList& items) {
 
 void TRadioGroup::SetItemIndex(int index) {
   index_ = std::clamp(index, -1, count_ - 1);
+  const bool focused = isAncestorOf(QApplication::focusWidget());
   // Only the selected button is a tab stop; the arrow keys reach the others.
   for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
     QRadioButton* button = buttons_[static_cast<std::size_t>(i)];
     button->setChecked(i == index_);
     button->setFocusPolicy(i == index_ ? Qt::StrongFocus : Qt::ClickFocus);
   }
+  // The keyboard focus, when it is in the list, stays on the selected button.
+  if (focused && index_ >= 0) Button(index_)->setFocus(Qt::OtherFocusReason);
 }
 
 QRadioButton* TRadioGroup::Button(int index) const {

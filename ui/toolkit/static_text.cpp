@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "ui/toolkit/accessible_text.h"
 #include "ui/toolkit/panel.h"
 
 namespace gapwise {
@@ -28,7 +29,9 @@ TStaticText::TStaticText(QWidget* parent, const QRect& bounds) : QWidget(parent)
 }
 
 void TStaticText::SetCaption(const QString& caption) {
+  const QString before = caption_;
   caption_ = caption;
+  NotifyTextChange(this, before, caption_);
   update();
 }
 

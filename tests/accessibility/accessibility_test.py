@@ -1,0 +1,239 @@
+"""Reads the running game through AT-SPI, as a screen reader does, and plays it by keyboard.
+
+usage (inside dbus-run-session): accessibility_test.py PROBE DEALER
+
+The expected texts come from the dealer's puzzles for the same seed, read by the rules below,
+which are written here once more on purpose: the test does not trust the game's own reading.
+"""
+
+import json
+import subprocess
+import sys
+import time
+
+from a11y_session import Desktop, settings_file, wait_for
+
+SEED = 66  # its first four puzzles are one of each kind, three with two hidden digits
+PUZZLES = 4
+COUNTDOWN = 20  # seconds per puzzle in the multiple-choice round, spoken only at 10 and 5
+
+READING_ORDER = [
+    [("", 0), (" plus ", 1), (" equals ", 2)],
+    [("", 0), (" minus ", 1), (" equals ", 2)],
+    [("", 0), (" times ", 1), (", first partial product ", 2),
+     (", second partial product ", 3), (", product ", 4)],
+    [("", 2), (" divided by ", 0), (" equals ", 1), (", first partial product ", 3),
+     (", intermediate dividend ", 4), (", second partial product ", 5), (", remainder ", 6)],
+]
+CELL_NAMES = [
+    ["first number", "second number", "sum"],
+    ["first number", "second number", "difference"],
+    ["first number", "second number", "first partial product", "second partial product",
+     "product"],
+    ["divisor", "quotient", "dividend", "first partial product", "intermediate dividend",
+     "second partial product", "remainder"],
+]
+KEYSYM_RETURN, KEYSYM_BACKSPACE, KEYSYM_DOWN = 0xFF0D, 0xFF08, 0xFF54
+
+
+def spoken(text):
+    return " ".join(text.replace("?", " question mark ").replace(":", " ").split())
+
+
+def expected_reading(puzzle):
+    cells = puzzle["cells"]
+    text = "".join(words + spoken(cells[i]) for words, i in READING_ORDER[puzzle["kind"]])
+    count = "two digits are" if len(puzzle["mask"]) == 2 else "one digit is"
+    gap = f"{count} missing in the {CELL_NAMES[puzzle['kind']][puzzle['masked']]}"
+    return text, gap
+
+
+def deal(dealer, multiple_choice):
+    args = [dealer, "--seed", str(SEED), "--count", str(PUZZLES)]
+    out = subprocess.run(args + (["--multiple-choice"] if multiple_choice else []),
+                         check=True, capture_output=True, text=True).stdout
+    return [json.loads(line) for line in out.splitlines()]
+
+
+class Game:
+    """The game's accessible tree, found again on every look, as the tree changes."""
+
+    def __init__(self, pyatspi, start):
+        """Listens for text events and spoken notifications, then starts the game."""
+        self.pyatspi = pyatspi
+        self.events = []
+        self.notices = []
+        pyatspi.Registry.registerEventListener(self.events.append, "object:text-changed")
+        pyatspi.Registry.registerEventListener(self._notice, "object:state-changed:showing")
+        self.process = start()
+        self.app = wait_for("the game on the accessibility bus", self._find_app, pump=self.pump)
+
+    def _find_app(self):
+        if self.process.poll() is not None:
+            raise SystemExit(f"the game ended early with status {self.process.returncode}")
+        for app in self.pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Gapwise" and app.childCount > 0:
+                return app
+        return None
+
+    def _notice(self, event):
+        if event.detail1 and event.source.getRoleName() == "notification":
+            self.notices.append(event.source.name)
+
+    def pump(self):
+        from gi.repository import GLib
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+
+    def showing(self, role, name=None, root=None):
+        """The showing objects of a role (and name), in tree order."""
+        found = []
+
+        def walk(node):
+            for child in node:
+                if child is None:
+                    continue
+                state = child.getState()
+                if not state.contains(self.pyatspi.STATE_SHOWING):
+                    continue
+                if child.getRoleName() == role and (name is None or child.name == name):
+                    found.append(child)
+                walk(child)
+
+        walk(root or self.app)
+        return found
+
+    def one(self, role, name=None):
+        found = self.showing(role, name)
+        return found[0] if len(found) == 1 else None
+
+    def key(self, keysym):
+        self.pyatspi.Registry.generateKeyboardEvent(keysym, None, self.pyatspi.KEY_SYM)
+
+    def wait(self, what, probe):
+        return wait_for(what, probe, pump=self.pump)
+
+    def puzzle(self):
+        """The puzzle area: the first control of the window."""
+        window = self.app[0]
+        return window[0] if window is not None and window.childCount > 0 else None
+
+    def answer_text(self):
+        box = self.one("text", "Answer")
+        return box.queryText().getText(0, -1) if box else None
+
+    def exit(self):
+        button = self.wait("the Exit button", lambda: self.one("push button", "Exit"))
+        button.queryAction().doAction(0)
+        return self.process.wait(timeout=60)
+
+
+def check_puzzle(game, puzzle):
+    text, gap = expected_reading(puzzle)
+    game.wait(f"the reading {text!r}", lambda: game.puzzle().name == text)
+    puzzle_object = game.puzzle()
+    assert puzzle_object.getRoleName() == "label", puzzle_object.getRoleName()
+    assert puzzle_object.childCount == 0
+    assert puzzle_object.description == gap, (puzzle_object.description, gap)
+    caption = "question mark question mark is" if len(puzzle["mask"]) == 2 else "question mark is"
+    game.wait(f"the choice list {caption!r}", lambda: game.one("panel", caption))
+
+
+def type_answer(game, answer, wrong):
+    """Types the answer (or a wrong one), with one digit taken back by Backspace first."""
+    typed = answer if not wrong else str((int(answer[0]) + 1) % 10) + answer[1:]
+    game.events.clear()
+    game.key(ord("9"))
+    game.wait("the answer box to show 9", lambda: game.answer_text() == "9")
+    game.key(KEYSYM_BACKSPACE)
+    game.wait("the answer box to be empty", lambda: game.answer_text() == "")
+    for i, digit in enumerate(typed):
+        game.key(ord(digit))
+        game.wait(f"the answer box to show {typed[:i + 1]}",
+                  lambda: game.answer_text() == typed[:i + 1])
+    kinds = [(e.type, e.any_data) for e in game.events if e.source.name == "Answer"]
+    assert kinds[:2] == [("object:text-changed:insert", "9"),
+                         ("object:text-changed:delete", "9")], kinds
+    assert [d for t, d in kinds[2:]] == list(typed), kinds
+
+
+def close_message(game, text):
+    def message():
+        for dialog in game.showing("dialog") + game.showing("alert"):
+            labels = game.showing("label", None, dialog)
+            if any(label.name == text for label in labels):
+                return dialog
+        return None
+
+    game.wait(f"the message {text!r}", message)
+    game.key(KEYSYM_RETURN)
+    game.wait("the message to close", lambda: message() is None)
+
+
+def counters(game):
+    names = [label.name for label in game.showing("label")]
+    return [n for n in names if n.split(":")[0] in ("Right", "Wrong", "Total")]
+
+
+def play_typed(desktop, pyatspi, probe, dealer):
+    puzzles = deal(dealer, False)
+    game = Game(pyatspi, lambda: desktop.start_game(probe, SEED, settings_file(False, 999)))
+    assert game.one("label", "Time left: 999") or game.wait(
+        "the time left", lambda: any(n.startswith("Time left: ") for n in
+                                     (label.name for label in game.showing("label"))))
+    right = wrong = 0
+    for number, puzzle in enumerate(puzzles):
+        check_puzzle(game, puzzle)
+        is_wrong = number == 1
+        type_answer(game, puzzle["answer"], is_wrong)
+        game.key(KEYSYM_RETURN)
+        if is_wrong:
+            close_message(game, "The answer is " + puzzle["answer"])
+            wrong += 1
+        else:
+            right += 1
+        want = [f"Right: {right}", f"Wrong: {wrong}", f"Total: {right + wrong}"]
+        game.wait(f"the counters {want}", lambda: counters(game) == want)
+        print(f"puzzle {number}: {puzzle['cells']} read and answered", flush=True)
+    assert game.exit() == 0
+
+
+def play_choices(desktop, pyatspi, probe, dealer):
+    puzzle = deal(dealer, True)[0]
+    game = Game(pyatspi, lambda: desktop.start_game(probe, SEED, settings_file(True, COUNTDOWN)))
+    check_puzzle(game, puzzle)
+
+    def radios():
+        return [(r.name, r.getState().contains(pyatspi.STATE_CHECKED))
+                for r in game.showing("radio button")]
+
+    first = [(value, i == 0) for i, value in enumerate(puzzle["choices"])]
+    game.wait(f"the choices {first}", lambda: radios() == first)
+    assert game.one("text", "Answer") is None
+    game.key(KEYSYM_DOWN)
+    second = [(value, i == 1) for i, value in enumerate(puzzle["choices"])]
+    game.wait(f"the choices {second}", lambda: radios() == second)
+    print(f"choices {puzzle['choices']} read, selection followed", flush=True)
+    game.wait("4 seconds left", lambda: game.one("label", "Time left: 4"))
+    spoken = [notice for notice in game.notices if notice.endswith("seconds left")]
+    assert spoken == ["10 seconds left", "5 seconds left"], game.notices
+    assert game.exit() == 0
+
+
+def main():
+    probe, dealer = sys.argv[1], sys.argv[2]
+    desktop = Desktop()
+    try:
+        import pyatspi
+        play_typed(desktop, pyatspi, probe, dealer)
+        play_choices(desktop, pyatspi, probe, dealer)
+    finally:
+        desktop.close()
+    print("accessibility: all checks passed")
+
+
+if __name__ == "__main__":
+    started = time.monotonic()
+    main()
+    print(f"took {time.monotonic() - started:.1f} s")
