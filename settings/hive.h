@@ -41,8 +41,9 @@ class THive {
   THive();
 
   // Nothing when bytes are not a hive: no header, a line that is not a key, value or comment,
-  // a bad escape, a truncated value, a control or NUL byte, or more than kMaxHiveBytes.
-  static std::optional<THive> Parse(std::string_view bytes);
+  // a bad escape, a truncated value, a control or NUL byte, or more than kMaxHiveBytes. Then
+  // *badLine (when given) is the line at fault, counted from 1, or 0 for a file too large.
+  static std::optional<THive> Parse(std::string_view bytes, std::size_t* badLine = nullptr);
 
   // The file's bytes in its own encoding and line ends; lines not changed are written as read.
   std::string Serialize() const;

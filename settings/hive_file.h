@@ -1,7 +1,11 @@
-// Reading a hive file without side effects, and replacing it atomically.
+// Reading a hive file without side effects, and saving it so that a crash leaves it whole.
 #pragma once
 
-#include <functional>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -9,22 +13,58 @@
 
 namespace gapwise {
 
+// The file-system calls that reading and saving a hive make, each passed on to the system. Tests
+// derive from it to make any one call fail, or to stop the process there.
+class THiveFileSystem {
+ public:
+  virtual ~THiveFileSystem() = default;
+
+  int Open(const std::string& path, int flags, mode_t mode = 0);
+  int MakeTemporary(std::string& pattern);  // mkostemp, close-on-exec
+  ssize_t Read(int fd, void* buffer, std::size_t size);
+  ssize_t Write(int fd, const void* data, std::size_t size);
+  int Stat(const std::string& path, struct stat& info);
+  int Fstat(int fd, struct stat& info);
+  int Fchmod(int fd, mode_t mode);
+  int Ftruncate(int fd, off_t size);
+  int Fsync(int fd);
+  int Flock(int fd, int operation);
+  int Close(int fd);
+  int Rename(const std::string& from, const std::string& to);
+  int Unlink(const std::string& path);
+  int Mkdir(const std::string& path, mode_t mode);
+  int Readlink(const std::string& path, std::string& target);
+  int Access(const std::string& path, int mode);
+  DIR* OpenFolder(int fd);  // takes fd over only when it succeeds
+  const dirent* NextEntry(DIR* folder);
+  int CloseFolder(DIR* folder);
+
+ protected:
+  // Asked before each call, with its name; false makes the call fail with EIO instead.
+  virtual bool Allow(const char* /*call*/) { return true; }
+};
+
+// The file system itself.
+THiveFileSystem& SystemFileSystem();
+
 enum class THiveRead { kOk, kMissing, kDenied, kBad };
 
 // kMissing when there is no such file (or no path), kDenied when it may not be read, kBad when
-// it is not a regular file, is too large, cannot be read or cannot be parsed. Never blocks on a
-// FIFO and never creates anything.
-THiveRead ReadHiveFile(const std::string& path, THive& hive);
+// it is not a regular file, is too large, cannot be read or cannot be parsed; then *badLine (when
+// given) is the line at fault, 0 when no one line is. Never blocks on a FIFO, never creates.
+THiveRead ReadHiveFile(const std::string& path, THive& hive, THiveFileSystem& fs,
+                       std::size_t* badLine = nullptr);
 
-// Writes bytes to fd; false when the write failed. Tests put a failing one in its place.
-using THiveWriter = std::function<bool(int fd, std::string_view bytes)>;
-bool WriteAll(int fd, std::string_view bytes);
+// Whether this process may write the file that path names, or create it where it is missing, as
+// a key's access rights would say. Symbolic links are followed.
+bool MayWriteHiveFile(const std::string& path, THiveFileSystem& fs);
 
-// Writes a temporary file in the same folder (creating the folder, mode 0700, if missing),
-// flushes it to disk and renames it over path, so that path holds the old bytes or the new ones
-// and never a torn mix. A symbolic link is followed to the file it names. On failure the
-// temporary file is removed and path is left as it was.
-bool ReplaceFileAtomically(const std::string& path, std::string_view bytes,
-                           const THiveWriter& write);
+// Replaces the file that path names (following symbolic links, which stay) by bytes: written to
+// ".<name>.tmp-XXXXXX" in the file's folder (created, mode 0700, when missing), flushed, renamed
+// over the file and the folder flushed, so that a crash leaves the old bytes or the new ones; the
+// file's mode stays. Then removes the temporary files of that pattern that no running save holds
+// locked, which a crashed save left. When the folder is read-only but the file is writable, the
+// file is rewritten in place and flushed instead. On failure the file is left as it was.
+bool WriteHiveFile(const std::string& path, std::string_view bytes, THiveFileSystem& fs);
 
 }  // namespace gapwise

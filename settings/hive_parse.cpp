@@ -34,16 +34,35 @@ bool SplitLines(std::string_view text, std::vector<std::string_view>& lines, std
   return true;
 }
 
+// The line of the first UTF-16LE line that does not decode (an odd last byte included).
+std::size_t BadUtf16Line(std::string_view units) {
+  std::size_t line = 1;
+  std::size_t start = 0;
+  for (std::size_t k = 0; k + 1 < units.size(); k += 2) {
+    if (units[k] != '\n' || units[k + 1] != '\0') continue;
+    if (!Utf16LeToUtf8(units.substr(start, k - start))) return line;
+    ++line;
+    start = k + 2;
+  }
+  return line;
+}
+
 }  // namespace
 
-std::optional<THive> THive::Parse(std::string_view bytes) {
-  if (bytes.size() > kMaxHiveBytes) return {};
+std::optional<THive> THive::Parse(std::string_view bytes, std::size_t* badLine) {
+  std::size_t unused = 0;
+  std::size_t& line = badLine ? *badLine : unused;
+  const auto reject = [&line](std::size_t at) {
+    line = at;
+    return std::nullopt;
+  };
+  if (bytes.size() > kMaxHiveBytes) return reject(0);
   THive hive;
   hive.entries_.clear();
   std::string text;
   if (bytes.starts_with(kUtf16Bom)) {
     auto decoded = Utf16LeToUtf8(bytes.substr(kUtf16Bom.size()));
-    if (!decoded) return {};
+    if (!decoded) return reject(BadUtf16Line(bytes.substr(kUtf16Bom.size())));
     text = std::move(*decoded);
     hive.encoding_ = THiveEncoding::kUtf16Le;
   } else if (bytes.starts_with(kUtf8Bom)) {
@@ -53,9 +72,10 @@ std::optional<THive> THive::Parse(std::string_view bytes) {
     text = bytes;
   }
   std::vector<std::string_view> lines;
-  if (!SplitLines(text, lines, hive.eol_) || lines.empty()) return {};
+  if (!SplitLines(text, lines, hive.eol_)) return reject(lines.size() + 1);
+  if (lines.empty()) return reject(1);
   const std::string_view header = TrimRight(lines[0]);
-  if (header != kHeader4 && header != kHeader5) return {};
+  if (header != kHeader4 && header != kHeader5) return reject(1);
   hive.unicode_ = header == kHeader5;
   hive.entries_.push_back({THiveEntry::kOther, {std::string(lines[0])}, {}, {}, false, {}});
   bool inSection = false;
@@ -64,13 +84,14 @@ std::optional<THive> THive::Parse(std::string_view bytes) {
     if (IsBlankOrComment(lines[i])) {
       entry.Lines.emplace_back(lines[i]);
     } else if (TrimLeft(lines[i]).front() == '[') {
-      if (!ParseKeyLine(lines[i], entry.Path, entry.Deleted)) return {};
+      if (!ParseKeyLine(lines[i], entry.Path, entry.Deleted)) return reject(i + 1);
       entry.Kind = THiveEntry::kKey;
       entry.Lines.emplace_back(lines[i]);
       inSection = true;
     } else {
+      const std::size_t first = i;
       auto value = inSection ? ParseValueEntry(lines, i, hive.unicode_) : std::nullopt;
-      if (!value) return {};
+      if (!value) return reject(first + 1);
       entry = std::move(*value);
     }
     hive.entries_.push_back(std::move(entry));

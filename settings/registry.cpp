@@ -1,9 +1,6 @@
 #include "settings/registry.h"
 
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 
 namespace gapwise {
 namespace {
@@ -22,24 +19,34 @@ LONG ReadError(THiveRead status) {
   return ERROR_BADDB;
 }
 
-// A hive file that this process may replace: absent, or writable by it (as a key's ACL would say).
-bool MayWrite(const std::string& file) {
-  return !file.empty() && (::access(file.c_str(), W_OK) == 0 || errno == ENOENT);
-}
-
-// Writes the hive unless it has grown too large to be read back.
-bool Store(const std::string& file, const THive& hive, const THiveWriter& writer) {
-  const std::string bytes = hive.Serialize();
-  return bytes.size() <= kMaxHiveBytes && ReplaceFileAtomically(file, bytes, writer);
+// Whether the hive stays small enough to be read back.
+bool Fits(const THive& hive) {
+  return hive.Serialize().size() <= kMaxHiveBytes;
 }
 
 }  // namespace
 
-TRegistry::TRegistry(THivePaths paths, THiveWriter writer)
-    : paths_(std::move(paths)), writer_(std::move(writer)) {}
+TRegistry::TRegistry(THivePaths paths, THiveFileSystem& fs) : paths_(std::move(paths)), fs_(&fs) {}
 
 const std::string& TRegistry::FileOf(bool user) const {
   return user ? paths_.CurrentUser : paths_.LocalMachine;
+}
+
+THiveRead TRegistry::Read(bool user, THive& hive) {
+  return ReadHiveFile(FileOf(user), hive, *fs_, &badLine_[user]);
+}
+
+LONG TRegistry::Save(const TOpenKey& key) {
+  if (!key.Created && key.Writes.empty()) return ERROR_SUCCESS;
+  THive hive;
+  const THiveRead read = Read(key.User, hive);
+  if (read != THiveRead::kOk && read != THiveRead::kMissing) return ReadError(read);
+  if (key.Created) hive.CreateKey(key.Path);
+  for (const auto& [name, value] : key.Writes) hive.SetValue(key.Path, name, value);
+  const std::string bytes = hive.Serialize();
+  return bytes.size() <= kMaxHiveBytes && WriteHiveFile(FileOf(key.User), bytes, *fs_)
+             ? ERROR_SUCCESS
+             : ERROR_CANTWRITE;
 }
 
 HKEY TRegistry::Add(TOpenKey key) {
@@ -80,15 +87,14 @@ LONG TRegistry::RegOpenKeyEx(HKEY key, const char* subKey, DWORD /*options*/, RE
     return status;
   }
   const bool writing = (desired & kWriteRights) != 0;
-  if (writing && (!open.User || !MayWrite(FileOf(open.User)))) return ERROR_ACCESS_DENIED;
-  auto hive = std::make_shared<THive>();
-  if (const LONG status = ReadError(ReadHiveFile(FileOf(open.User), *hive));
-      status != ERROR_SUCCESS) {
+  if (writing && (!open.User || !MayWriteHiveFile(FileOf(open.User), *fs_))) {
+    return ERROR_ACCESS_DENIED;
+  }
+  if (const LONG status = ReadError(Read(open.User, open.Hive)); status != ERROR_SUCCESS) {
     return status;
   }
-  if (!hive->KeyExists(open.Path)) return ERROR_FILE_NOT_FOUND;
+  if (!open.Hive.KeyExists(open.Path)) return ERROR_FILE_NOT_FOUND;
   open.Access = desired;
-  open.Hive = std::move(hive);
   *result = Add(std::move(open));
   return ERROR_SUCCESS;
 }
@@ -102,20 +108,19 @@ LONG TRegistry::RegCreateKeyEx(HKEY key, const char* subKey, DWORD reserved, cha
   if (const LONG status = Resolve(key, subKey, open, parentAccess); status != ERROR_SUCCESS) {
     return status;
   }
-  if (!open.User || (parentAccess & KEY_CREATE_SUB_KEY) == 0 || !MayWrite(FileOf(open.User))) {
+  if (!open.User || (parentAccess & KEY_CREATE_SUB_KEY) == 0 ||
+      !MayWriteHiveFile(FileOf(open.User), *fs_)) {
     return ERROR_ACCESS_DENIED;
   }
-  auto hive = std::make_shared<THive>();
-  const THiveRead read = ReadHiveFile(FileOf(open.User), *hive);
+  const THiveRead read = Read(open.User, open.Hive);
   if (read != THiveRead::kOk && read != THiveRead::kMissing) return ReadError(read);
-  const bool existed = hive->KeyExists(open.Path);
-  if (!existed) {
-    if (!hive->CreateKey(open.Path)) return ERROR_INVALID_PARAMETER;
-    if (!Store(FileOf(open.User), *hive, writer_)) return ERROR_CANTWRITE;
+  open.Created = !open.Hive.KeyExists(open.Path);
+  if (open.Created) {
+    if (!open.Hive.CreateKey(open.Path)) return ERROR_INVALID_PARAMETER;
+    if (!Fits(open.Hive)) return ERROR_CANTWRITE;
   }
-  if (disposition) *disposition = existed ? REG_OPENED_EXISTING_KEY : REG_CREATED_NEW_KEY;
+  if (disposition) *disposition = open.Created ? REG_CREATED_NEW_KEY : REG_OPENED_EXISTING_KEY;
   open.Access = desired;
-  open.Hive = std::move(hive);
   *result = Add(std::move(open));
   return ERROR_SUCCESS;
 }
@@ -126,7 +131,7 @@ LONG TRegistry::RegQueryValueEx(HKEY key, const char* name, DWORD* reserved, DWO
   if (found == keys_.end()) return ERROR_INVALID_HANDLE;
   if (reserved != nullptr || (data != nullptr && size == nullptr)) return ERROR_INVALID_PARAMETER;
   if ((found->second.Access & KEY_QUERY_VALUE) == 0) return ERROR_ACCESS_DENIED;
-  const THiveValue* value = found->second.Hive->FindValue(found->second.Path, name ? name : "");
+  const THiveValue* value = found->second.Hive.FindValue(found->second.Path, name ? name : "");
   if (value == nullptr) return ERROR_FILE_NOT_FOUND;
   if (type) *type = value->Type;
   const auto needed = static_cast<DWORD>(value->Data.size());
@@ -146,20 +151,23 @@ LONG TRegistry::RegSetValueEx(HKEY key, const char* name, DWORD reserved, DWORD 
   if (reserved != 0 || (data == nullptr && size != 0)) return ERROR_INVALID_PARAMETER;
   TOpenKey& open = found->second;
   if (!open.User || (open.Access & KEY_SET_VALUE) == 0) return ERROR_ACCESS_DENIED;
-  auto hive = std::make_shared<THive>();
-  const THiveRead read = ReadHiveFile(FileOf(open.User), *hive);
-  if (read != THiveRead::kOk && read != THiveRead::kMissing) return ReadError(read);
   THiveValue value{type, {}};
   if (size != 0) value.Data.assign(data, data + size);
-  if (!hive->SetValue(open.Path, name ? name : "", value)) return ERROR_INVALID_PARAMETER;
-  if (!Store(FileOf(open.User), *hive, writer_)) return ERROR_CANTWRITE;
+  THive hive = open.Hive;
+  if (!hive.SetValue(open.Path, name ? name : "", value)) return ERROR_INVALID_PARAMETER;
+  if (!Fits(hive)) return ERROR_CANTWRITE;
   open.Hive = std::move(hive);
+  open.Writes.emplace_back(name ? name : "", std::move(value));
   return ERROR_SUCCESS;
 }
 
 LONG TRegistry::RegCloseKey(HKEY key) {
   if (key == HKEY_CURRENT_USER || key == HKEY_LOCAL_MACHINE) return ERROR_SUCCESS;
-  return keys_.erase(key) == 1 ? ERROR_SUCCESS : ERROR_INVALID_HANDLE;
+  const auto found = keys_.find(key);
+  if (found == keys_.end()) return ERROR_INVALID_HANDLE;
+  const TOpenKey closing = std::move(found->second);
+  keys_.erase(found);
+  return Save(closing);
 }
 
 }  // namespace gapwise

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
 
@@ -28,23 +29,43 @@ class TKeyCloser {
   TKeyCloser(TRegistry& registry, HKEY key) : registry_(registry), key_(key) {}
   TKeyCloser(const TKeyCloser&) = delete;
   TKeyCloser& operator=(const TKeyCloser&) = delete;
-  ~TKeyCloser() { registry_.RegCloseKey(key_); }
+  ~TKeyCloser() {
+    if (open_) registry_.RegCloseKey(key_);
+  }
+  LONG Close() {
+    open_ = false;
+    return registry_.RegCloseKey(key_);
+  }
 
  private:
   TRegistry& registry_;
   HKEY key_;
+  bool open_ = true;
 };
+
+// Says so on standard error too, where it is seen even when no window shows it.
+[[noreturn]] void ThrowUnreadable(const TRegistry& registry) {
+  std::string message = "Cannot read the settings file '" + registry.Paths().CurrentUser + "'";
+  if (const std::size_t line = registry.BadLine(HKEY_CURRENT_USER); line > 0) {
+    message += " (line " + std::to_string(line) + ")";
+  }
+  message += ": settings will not be saved until it is fixed or removed";
+  std::fprintf(stderr, "%s\n", message.c_str());
+  throw ESettingsFileUnreadable(message);
+}
 
 const char* SubKey() {
   return kSettingsKeyPath + 1;
 }
 
-// KEY_READ, then KEY_READ without KEY_NOTIFY, then KEY_QUERY_VALUE.
-bool OpenForReading(TRegistry& registry, HKEY root, HKEY& key) {
+// KEY_READ, then KEY_READ without KEY_NOTIFY, then KEY_QUERY_VALUE; the last result.
+LONG OpenForReading(TRegistry& registry, HKEY root, HKEY& key) {
+  LONG status = ERROR_SUCCESS;
   for (const REGSAM access : {KEY_READ, REGSAM{0x20009}, KEY_QUERY_VALUE}) {
-    if (registry.RegOpenKeyEx(root, SubKey(), 0, access, &key) == ERROR_SUCCESS) return true;
+    status = registry.RegOpenKeyEx(root, SubKey(), 0, access, &key);
+    if (status == ERROR_SUCCESS) break;
   }
-  return false;
+  return status;
 }
 
 bool Exists(TRegistry& registry, HKEY key, const char* name, DWORD& type, DWORD& size) {
@@ -98,7 +119,7 @@ std::string CurrentDirectory() {
 
 void LoadInstallFolder(TRegistry& registry, std::string& installFolder) {
   HKEY key = 0;
-  if (!OpenForReading(registry, HKEY_LOCAL_MACHINE, key)) return;
+  if (OpenForReading(registry, HKEY_LOCAL_MACHINE, key) != ERROR_SUCCESS) return;
   const TKeyCloser closer(registry, key);
   DWORD type = REG_NONE;
   DWORD size = 0;
@@ -126,7 +147,9 @@ void WriteInteger(TRegistry& registry, HKEY key, const char* name, std::uint32_t
 void LoadSettings(TDrillSettings& settings, std::string& installFolder, TRegistry& registry) {
   LoadInstallFolder(registry, installFolder);
   HKEY key = 0;
-  if (!OpenForReading(registry, HKEY_CURRENT_USER, key)) return;
+  const LONG opened = OpenForReading(registry, HKEY_CURRENT_USER, key);
+  if (opened == ERROR_BADDB) ThrowUnreadable(registry);
+  if (opened != ERROR_SUCCESS) return;
   const TKeyCloser closer(registry, key);
   DWORD type = REG_NONE;
   DWORD size = 0;
@@ -146,13 +169,15 @@ void SaveSettings(const TDrillSettings& settings, TRegistry& registry) {
                               KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
     return;
   }
-  const TKeyCloser closer(registry, key);
+  TKeyCloser closer(registry, key);
   WriteInteger(registry, key, "tlimited", settings.TimeLimited ? 1 : 0);
   WriteInteger(registry, key, "showr", settings.ShowRight ? 1 : 0);
   WriteInteger(registry, key, "multc", settings.MultChoice ? 1 : 0);
   WriteInteger(registry, key, "timelimit", static_cast<std::uint32_t>(settings.TimeLimit));
   WriteInteger(registry, key, "checked", settings.Checked);
   WriteValue(registry, key, "ops", REG_BINARY, settings.Ops.data(), 4);
+  // The close saves all six at once; when that fails, the first of them is the first not saved.
+  if (closer.Close() != ERROR_SUCCESS) throw Error(kFailedSet, "tlimited");
 }
 
 void LoadSettings(TDrillSettings& settings, std::string& installFolder) {

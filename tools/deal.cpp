@@ -13,7 +13,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: gapwise-deal --seed N [--count C] [--kinds LIST] [--multiple-choice] [--layout]"
-    " [--show-settings], or gapwise-deal --show-settings";
+    " [--show-settings] [--worksheet FILE.pdf [--paper a4|letter] [--show-mask]], or gapwise-deal"
+    " --show-settings";
 
 template <typename T>
 std::optional<T> ParseDecimal(const std::string& text) {
@@ -49,6 +50,15 @@ std::string TakeValue(const std::string& name, const std::string& value, DealOpt
     options.count = *count;
     return "";
   }
+  if (name == "--worksheet") {
+    options.worksheet = value;
+    return value.empty() ? "the worksheet needs a file name" : "";
+  }
+  if (name == "--paper") {
+    if (value != "a4" && value != "letter") return "the paper must be a4 or letter";
+    options.paper = value == "a4" ? TPaper::A4 : TPaper::Letter;
+    return "";
+  }
   const auto kinds = ParseKinds(value);
   if (!kinds) return "the kinds must be one to four codes from 0 to 3, separated by commas";
   options.kinds = *kinds;
@@ -57,7 +67,21 @@ std::string TakeValue(const std::string& name, const std::string& value, DealOpt
 }
 
 bool TakesValue(const std::string& name) {
-  return name == "--seed" || name == "--count" || name == "--kinds";
+  return name == "--seed" || name == "--count" || name == "--kinds" || name == "--worksheet" ||
+         name == "--paper";
+}
+
+// The options that go with a worksheet only, or not with one; an error text, empty when fine.
+std::string SheetConflict(const DealOptions& options) {
+  if (options.worksheet.empty()) {
+    return options.paper || options.showMask ? "--paper and --show-mask need --worksheet" : "";
+  }
+  if (!options.seed) return "--worksheet needs --seed";
+  if (options.layout) return "--layout prints JSON lines, not a worksheet";
+  if (options.count > kMostSheetPuzzles) {
+    return "a worksheet holds at most " + std::to_string(kMostSheetPuzzles) + " puzzles";
+  }
+  return "";
 }
 
 }  // namespace
@@ -83,6 +107,10 @@ std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, s
       options.layout = true;
       continue;
     }
+    if (name == "--show-mask" && !value) {
+      options.showMask = true;
+      continue;
+    }
     if (!TakesValue(name)) {
       error = "unknown argument '" + args[i] + "'";
       return {};
@@ -97,6 +125,8 @@ std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, s
     error = TakeValue(name, *value, options);
     if (!error.empty()) return {};
   }
+  error = SheetConflict(options);
+  if (!error.empty()) return {};
   return options;
 }
 
@@ -187,18 +217,43 @@ std::string SettingsJson(const TDrillSettings& settings, const std::string& inst
 namespace {
 
 // Starts the game as the program does, loading the stored settings, and prints them; on a load
-// error prints the store's message alone and returns false.
+// error prints the store's message alone (unless the store has printed it already) and returns
+// false.
 bool ShowSettings(TDrillGame& game, const THivePaths& hives, std::ostream& out, std::ostream& err) {
   TRegistry registry(hives);
   std::string installFolder;
   try {
     game.Start([&](TDrillSettings& settings) { LoadSettings(settings, installFolder, registry); });
+  } catch (const ESettingsFileUnreadable&) {
+    return false;
   } catch (const ERegistryException& e) {
     err << e.what() << "\n";
     return false;
   }
   out << SettingsJson(game.Settings(), installFolder) << "\n";
   return true;
+}
+
+// Deals the puzzles into a worksheet and has it written; 1 with a one-line error when it fails.
+int DealWorksheet(TDrillGame& game, const DealOptions& options, const TWorksheetWriter& write,
+                  std::ostream& err) {
+  const TDrillSettings& settings = game.Settings();
+  TWorksheet sheet;
+  sheet.Path = options.worksheet;
+  sheet.Paper = options.paper.value_or(TPaper::A4);
+  sheet.ShowMask = options.showMask;
+  sheet.Seed = *options.seed;
+  sheet.Kinds.assign(settings.Ops.begin(), settings.Ops.begin() + settings.Checked);
+  sheet.MultipleChoice = settings.MultChoice;
+  for (int i = 0; i < options.count; ++i) {
+    game.NextPuzzle();
+    sheet.Puzzles.push_back(
+        {game.Puzzle(), settings.MultChoice ? game.Choices() : std::vector<std::string>{}});
+  }
+  const std::string error = write(sheet);
+  if (error.empty()) return 0;
+  err << "gapwise-deal: " << error << "\n";
+  return 1;
 }
 
 }  // namespace
@@ -208,11 +263,12 @@ int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostr
 }
 
 int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              const THivePaths& hives) {
+              const THivePaths& hives, const TWorksheetWriter& writer) {
   std::string error;
   auto options = ParseDealArgs(args, error);
   if (options && !options->seed && !options->showSettings) error = "--seed is required";
-  if (!options || (!options->seed && !options->showSettings)) {
+  if (options && !options->worksheet.empty() && !writer) error = "this build writes no worksheets";
+  if (!options || !error.empty()) {
     err << "gapwise-deal: " << error << "; " << kUsage << "\n";
     return 2;
   }
@@ -232,6 +288,7 @@ int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostr
     settings.MultChoice = options->multipleChoice;
   }
   game.Random().Seed(*options->seed);
+  if (!options->worksheet.empty()) return DealWorksheet(game, *options, writer, err);
   for (int i = 0; i < options->count; ++i) {
     game.NextPuzzle();
     out << PuzzleJson(game.Puzzle(), settings.MultChoice ? &game.Choices() : nullptr,

@@ -10,6 +10,7 @@
 #include "engine/puzzle.h"
 #include "engine/types.h"
 #include "settings/registry.h"
+#include "tools/worksheet_request.h"
 
 namespace gapwise {
 
@@ -19,9 +20,15 @@ struct DealOptions {
   std::vector<std::uint8_t> kinds{pkAddition, pkSubtraction, pkMultiplication, pkDivision};
   bool kindsGiven = false;
   bool multipleChoice = false;
-  bool showSettings = false;  // print the stored settings first; --seed then deals with them
-  bool layout = false;        // append each puzzle's screen layout
+  bool showSettings = false;    // print the stored settings first; --seed then deals with them
+  bool layout = false;          // append each puzzle's screen layout
+  std::string worksheet;        // write a PDF worksheet there instead of JSON lines
+  std::optional<TPaper> paper;  // the worksheet's paper, A4 when not given
+  bool showMask = false;        // the worksheet prints the red "?" instead of an empty box
 };
+
+// A worksheet holds at most this many puzzles.
+inline constexpr int kMostSheetPuzzles = 1000;
 
 // Parses the arguments after the program name; on a bad one, returns nothing and sets error.
 std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, std::string& error);
@@ -39,11 +46,11 @@ std::string LayoutJson(const TPuzzle& puzzle);
 // The stored settings and the installation folder as --show-settings prints them.
 std::string SettingsJson(const TDrillSettings& settings, const std::string& installFolder);
 
-// The whole tool: returns the exit status (0, 1 when the stored settings cannot be loaded, or 2
-// for bad arguments). The stored settings are read from hives, by default those of the
-// environment (DefaultHivePaths).
+// The whole tool: returns the exit status (0, 1 when the stored settings cannot be loaded or the
+// worksheet cannot be written, or 2 for bad arguments). The stored settings are read from hives,
+// by default those of the environment (DefaultHivePaths); --worksheet needs a writer.
 int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
 int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              const THivePaths& hives);
+              const THivePaths& hives, const TWorksheetWriter& writer = {});
 
 }  // namespace gapwise

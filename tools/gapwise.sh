@@ -20,6 +20,7 @@ test_packages=(
   desktop-file-utils appstream
   xvfb xauth
   dbus at-spi2-core python3-pyatspi
+  poppler-utils
 )
 
 as_root() {

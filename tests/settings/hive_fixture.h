@@ -3,17 +3,53 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
+#include <ostream>
 #include <sstream>
 #include <string>
 #include <string_view>
 
 #include "settings/registry.h"
 
+namespace gapwise {
+namespace {
+
+// A table row prints as its name, in a test's name and wherever GoogleTest shows its parameter.
+template <typename Row>
+requires requires(const Row& row) {
+  std::string_view(row.Name);
+}
+void PrintTo(const Row& row, std::ostream* out) {
+  *out << row.Name;
+}
+
+}  // namespace
+}  // namespace gapwise
+
 namespace gapwise::testing_support {
+
+inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.Name); };
+
+// Runs body in a child process and gives its wait status: exit code 1 when an expectation in it
+// failed, else 0.
+inline int StatusOfChild(const std::function<void()>& body) {
+  std::fflush(nullptr);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    body();
+    std::fflush(nullptr);
+    ::_exit(::testing::Test::HasFailure() ? 1 : 0);
+  }
+  int status = -1;
+  ::waitpid(child, &status, 0);
+  return status;
+}
 
 inline std::string ReadFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);

@@ -6,6 +6,7 @@
 namespace gapwise {
 namespace {
 
+using testing_support::kRowName;
 using testing_support::kUserKey;
 using testing_support::Reg;
 using Bytes = std::vector<std::uint8_t>;
@@ -52,8 +53,7 @@ TEST_P(HiveValues, ReadAsTheRegistryEditorWritesThem) {
   EXPECT_EQ(*value, GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, HiveValues, ::testing::ValuesIn(kValueCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Rows, HiveValues, ::testing::ValuesIn(kValueCases), kRowName);
 
 TEST(Hive, NamesHaveEscapesToo) {
   const auto hive = THive::Parse(Reg({kUserKey, R"("v\"\\"="x")"}));
@@ -71,40 +71,47 @@ TEST(Hive, DefaultValueIsTheEmptyName) {
 struct BadCase {
   const char* Name;
   std::string Bytes;
+  std::size_t Line;  // the line at fault, counted from 1; 0 when no one line is
 };
 
 const BadCase kBadCases[] = {
-    {"Empty", ""},
-    {"NoHeader", std::string(kUserKey) + "\r\n"},
-    {"WrongHeader", "REGEDIT5\r\n"},
-    {"Garbage", Reg({"this is not a hive"})},
-    {"ValueBeforeAnyKey", Reg({R"("v"=dword:1)"})},
-    {"UnclosedKey", Reg({"[HKEY_CURRENT_USER\\Software"})},
-    {"EmptyKey", Reg({"[]"})},
-    {"UnterminatedString", Reg({kUserKey, R"("v"="abc)"})},
-    {"UnknownEscape", Reg({kUserKey, R"("v"="C:\temp")"})},
-    {"TruncatedType", Reg({kUserKey, R"("v"=dwo)"})},
-    {"NineDigitDword", Reg({kUserKey, R"("v"=dword:000000001)"})},
-    {"DwordTail", Reg({kUserKey, R"("v"=dword:1x)"})},
-    {"ThreeDigitByte", Reg({kUserKey, R"("v"=hex:001)"})},
-    {"TrailingComma", Reg({kUserKey, R"("v"=hex:01,)"})},
-    {"ContinuationAtEnd", "REGEDIT4\r\n" + std::string(kUserKey) + "\r\n\"v\"=hex:01,\\"},
-    {"UnclosedType", Reg({kUserKey, R"("v"=hex(4:01)"})},
-    {"NoEquals", Reg({kUserKey, R"("v" dword:1)"})},
-    {"NulByte", Reg({kUserKey}) + std::string(1, '\0')},
-    {"LoneCarriageReturn", "REGEDIT4\r" + std::string(kUserKey) + "\r\n"},
-    {"Utf16OddLength", std::string("\xFF\xFER\0E", 5)},
-    {"TooLarge", Reg({kUserKey}) + std::string(kMaxHiveBytes, ';')},
+    {"Empty", "", 1},
+    {"NoHeader", std::string(kUserKey) + "\r\n", 1},
+    {"WrongHeader", "REGEDIT5\r\n", 1},
+    {"Garbage", Reg({"this is not a hive"}), 3},
+    {"ValueBeforeAnyKey", Reg({R"("v"=dword:1)"}), 3},
+    {"UnclosedKey", Reg({"[HKEY_CURRENT_USER\\Software"}), 3},
+    {"EmptyKey", Reg({"[]"}), 3},
+    {"UnterminatedString", Reg({kUserKey, R"("v"="abc)"}), 4},
+    {"UnknownEscape", Reg({kUserKey, R"("v"="C:\temp")"}), 4},
+    {"TruncatedType", Reg({kUserKey, R"("v"=dwo)"}), 4},
+    {"NineDigitDword", Reg({kUserKey, R"("v"=dword:000000001)"}), 4},
+    {"DwordTail", Reg({kUserKey, R"("v"=dword:1x)"}), 4},
+    {"ThreeDigitByte", Reg({kUserKey, R"("v"=hex:001)"}), 4},
+    {"TrailingComma", Reg({kUserKey, R"("v"=hex:01,)"}), 4},
+    {"ContinuationAtEnd", "REGEDIT4\r\n" + std::string(kUserKey) + "\r\n\"v\"=hex:01,\\", 3},
+    {"UnclosedType", Reg({kUserKey, R"("v"=hex(4:01)"}), 4},
+    {"NoEquals", Reg({kUserKey, R"("v" dword:1)"}), 4},
+    {"NulByte", Reg({kUserKey}) + std::string(1, '\0'), 4},
+    {"LoneCarriageReturn", "REGEDIT4\r" + std::string(kUserKey) + "\r\n", 1},
+    {"Utf16OddLength", std::string("\xFF\xFER\0E", 5), 1},
+    {"Utf16LoneSurrogate",
+     std::string("\xFF\xFE"
+                 "R\0\r\0\n\0\x00\xD8\r\0\n\0",
+                 14),
+     2},
+    {"TooLarge", Reg({kUserKey}) + std::string(kMaxHiveBytes, ';'), 0},
 };
 
 class HiveRejects : public ::testing::TestWithParam<BadCase> {};
 
-TEST_P(HiveRejects, WhatIsNotAHive) {
-  EXPECT_FALSE(THive::Parse(GetParam().Bytes));
+TEST_P(HiveRejects, WhatIsNotAHiveAndWhereItGoesWrong) {
+  std::size_t line = 99;
+  EXPECT_FALSE(THive::Parse(GetParam().Bytes, &line));
+  EXPECT_EQ(line, GetParam().Line);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, HiveRejects, ::testing::ValuesIn(kBadCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Rows, HiveRejects, ::testing::ValuesIn(kBadCases), kRowName);
 
 TEST(Hive, AcceptsExactlyTheLargestSize) {
   std::string text = Reg({kUserKey, R"("v"=dword:1)", ";"});

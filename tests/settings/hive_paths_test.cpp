@@ -3,22 +3,25 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include "hive_fixture.h"
+
 namespace gapwise {
 namespace {
 
 struct UserPathCase {
+  const char* Name;
   const char* Xdg;
   const char* Home;
   std::string Expected;
 };
 
 const UserPathCase kUserPathCases[] = {
-    {"/x/conf", "/home/u", "/x/conf/gapwise/registry.reg"},
-    {nullptr, "/home/u", "/home/u/.config/gapwise/registry.reg"},
-    {"", "/home/u", "/home/u/.config/gapwise/registry.reg"},
-    {"relative/conf", "/home/u", "/home/u/.config/gapwise/registry.reg"},
-    {nullptr, nullptr, ""},
-    {nullptr, "", ""},
+    {"XdgAbsolute", "/x/conf", "/home/u", "/x/conf/gapwise/registry.reg"},
+    {"NoXdg", nullptr, "/home/u", "/home/u/.config/gapwise/registry.reg"},
+    {"EmptyXdg", "", "/home/u", "/home/u/.config/gapwise/registry.reg"},
+    {"XdgRelative", "relative/conf", "/home/u", "/home/u/.config/gapwise/registry.reg"},
+    {"NoHome", nullptr, nullptr, ""},
+    {"EmptyHome", nullptr, "", ""},
 };
 
 class UserHive : public ::testing::TestWithParam<UserPathCase> {};
@@ -27,7 +30,8 @@ TEST_P(UserHive, FollowsTheXdgRules) {
   EXPECT_EQ(UserHivePath(GetParam().Xdg, GetParam().Home), GetParam().Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, UserHive, ::testing::ValuesIn(kUserPathCases));
+INSTANTIATE_TEST_SUITE_P(Rows, UserHive, ::testing::ValuesIn(kUserPathCases),
+                         testing_support::kRowName);
 
 TEST(MachineHive, LiesInTheDataFolderBesideTheProgram) {
   EXPECT_EQ(MachineHivePath("/opt/g/bin/gapwise"), "/opt/g/bin/../share/gapwise/machine.reg");

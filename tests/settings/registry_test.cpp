@@ -8,6 +8,7 @@ namespace {
 
 using testing_support::HiveTest;
 using testing_support::kMachineKey;
+using testing_support::kRowName;
 using testing_support::kUserKey;
 using testing_support::ReadFile;
 using testing_support::Reg;
@@ -78,7 +79,9 @@ TEST_F(RegistryTest, AccessRightsAreEnforced) {
             ERROR_BAD_PATHNAME);
 }
 
-TEST_F(RegistryTest, AKeySeesItsOwnWritesAndTheFileKeepsTheRest) {
+// The file changes once, at the close, and keeps what the key did not write.
+TEST_F(RegistryTest, AKeySeesItsOwnWritesAndTheyReachTheFileWhenItCloses) {
+  const std::string before = ReadFile(UserFile());
   HKEY key = 0;
   DWORD disposition = 0;
   ASSERT_EQ(registry_.RegCreateKeyEx(HKEY_CURRENT_USER, kSub, 0, nullptr, 0, KEY_ALL_ACCESS,
@@ -87,17 +90,20 @@ TEST_F(RegistryTest, AKeySeesItsOwnWritesAndTheFileKeepsTheRest) {
   EXPECT_EQ(disposition, REG_OPENED_EXISTING_KEY);
   const std::uint8_t data[2] = {7, 8};
   ASSERT_EQ(registry_.RegSetValueEx(key, "s", 0, REG_BINARY, data, 2), ERROR_SUCCESS);
+  ASSERT_EQ(registry_.RegSetValueEx(key, "n", 0, REG_BINARY, data, 1), ERROR_SUCCESS);
+  EXPECT_EQ(registry_.RegSetValueEx(key, "bad\nname", 0, REG_BINARY, data, 2),
+            ERROR_INVALID_PARAMETER);
   DWORD type = 0, size = 0;
   EXPECT_EQ(registry_.RegQueryValueEx(key, "S", nullptr, &type, nullptr, &size), ERROR_SUCCESS);
   EXPECT_EQ(type, REG_BINARY);
   EXPECT_EQ(size, 2u);
-  EXPECT_EQ(ReadFile(UserFile()), Reg({kUserKey, R"("s"=hex:07,08)", R"("d"=dword:0000001e)"}));
-  EXPECT_EQ(registry_.RegSetValueEx(key, "bad\nname", 0, REG_BINARY, data, 2),
-            ERROR_INVALID_PARAMETER);
-  registry_.RegCloseKey(key);
+  EXPECT_EQ(ReadFile(UserFile()), before);
+  EXPECT_EQ(registry_.RegCloseKey(key), ERROR_SUCCESS);
+  EXPECT_EQ(ReadFile(UserFile()),
+            Reg({kUserKey, R"("s"=hex:07,08)", R"("d"=dword:0000001e)", R"("n"=hex:07)"}));
 }
 
-TEST_F(RegistryTest, CreateMakesTheFolderFileAndKey) {
+TEST_F(RegistryTest, CreateMakesTheFolderFileAndKeyWhenItCloses) {
   std::filesystem::remove_all(UserFile().parent_path().parent_path());
   HKEY key = 0;
   DWORD disposition = 0;
@@ -105,8 +111,9 @@ TEST_F(RegistryTest, CreateMakesTheFolderFileAndKey) {
                                      nullptr, &key, &disposition),
             ERROR_SUCCESS);
   EXPECT_EQ(disposition, REG_CREATED_NEW_KEY);
+  EXPECT_FALSE(std::filesystem::exists(UserFile()));
+  EXPECT_EQ(registry_.RegCloseKey(key), ERROR_SUCCESS);
   EXPECT_EQ(ReadFile(UserFile()), Reg({kUserKey, ""}));
-  registry_.RegCloseKey(key);
 }
 
 struct OpenCase {
@@ -144,8 +151,7 @@ TEST_P(RegistryOpen, KeysThatDoNotOpen) {
   EXPECT_EQ(registry_.OpenKeyCount(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, RegistryOpen, ::testing::ValuesIn(kOpenCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Rows, RegistryOpen, ::testing::ValuesIn(kOpenCases), kRowName);
 
 }  // namespace
 }  // namespace gapwise

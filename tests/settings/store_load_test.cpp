@@ -10,6 +10,7 @@ namespace {
 
 using testing_support::HiveTest;
 using testing_support::kMachineKey;
+using testing_support::kRowName;
 using testing_support::kUserKey;
 using testing_support::Reg;
 using testing_support::WriteFile;
@@ -42,6 +43,7 @@ const TDrillSettings kFlagsRead = With([](auto& s) {
   s.ShowRight = false;
   s.MultChoice = true;
 });
+const std::string kNotSaved = "settings will not be saved until it is fixed or removed";
 const std::string kLaterValues = R"("checked"=dword:00000001
 "ops"=hex:03,03,03,03)";
 
@@ -113,10 +115,13 @@ const LoadCase kLoadCases[] = {
   {"AppPathDwordStopsLoad", User({kFlags}), Machine(R"("AppPath"=dword:1)"), {},
    "Invalid data type for 'AppPath'"},
   {"AppPathBinary", {}, Machine(R"("AppPath"=hex:61,00)"), {}, "Invalid data type for 'AppPath'"},
-  {"UnparseableUserHive", "REGEDIT4\r\n\"tlimited\"=dword:0\r\n", kMachine, {}, "",
-   "/opt/gapwise/share/gapwise"},
+  {"UnparseableUserHive", "REGEDIT4\r\n\"tlimited\"=dword:0\r\n", kMachine, {},
+   "Cannot read the settings file '<user>' (line 2): " + kNotSaved, "/opt/gapwise/share/gapwise"},
   {"UnparseableMachineHive", User({kFlags}), "garbage", kFlagsRead},
-  {"TruncatedUserHive", User({kFlags, R"("ops"=hex:01,\)"}), {}},
+  {"TruncatedUserHive", User({kFlags, R"("ops"=hex:01,\)"}), {}, {},
+   "Cannot read the settings file '<user>' (line 7): " + kNotSaved},
+  {"UserHiveTooLarge", User({std::string(kMaxHiveBytes, ';')}), {}, {},
+   "Cannot read the settings file '<user>': " + kNotSaved},
 };
 // clang-format on
 
@@ -130,20 +135,27 @@ TEST_P(StoreLoad, ReadsAsTheGameExpects) {
   TDrillSettings settings;
   std::string folder = "before";
   std::string error;
+  ::testing::internal::CaptureStderr();
   try {
     LoadSettings(settings, folder, registry);
   } catch (const ERegistryException& e) {
     error = e.what();
   }
-  EXPECT_EQ(error, row.Error);
+  const std::string printed = ::testing::internal::GetCapturedStderr();
+  std::string expected = row.Error;
+  if (const auto at = expected.find("<user>"); at != std::string::npos) {
+    expected.replace(at, 6, UserFile().string());
+  }
+  EXPECT_EQ(error, expected);
+  // The unreadable file is named on standard error too; the other errors only in the window.
+  EXPECT_EQ(printed, expected.starts_with("Cannot") ? expected + "\n" : "");
   EXPECT_EQ(settings, row.Expected);
   const std::string cwd = std::filesystem::current_path().string();
   EXPECT_EQ(folder, row.Folder == kCwd ? cwd : row.Folder);
   EXPECT_EQ(registry.OpenKeyCount(), 0u);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, StoreLoad, ::testing::ValuesIn(kLoadCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(Rows, StoreLoad, ::testing::ValuesIn(kLoadCases), kRowName);
 
 TEST_F(HiveTest, LoadCreatesNothing) {
   TRegistry registry(paths_);

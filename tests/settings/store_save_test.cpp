@@ -1,5 +1,14 @@
+#include <fcntl.h>
+#include <linux/capability.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
 
 #include "hive_fixture.h"
 #include "settings/store.h"
@@ -8,9 +17,11 @@ namespace gapwise {
 namespace {
 
 using testing_support::HiveTest;
+using testing_support::kRowName;
 using testing_support::kUserKey;
 using testing_support::ReadFile;
 using testing_support::Reg;
+using testing_support::StatusOfChild;
 using testing_support::WriteFile;
 
 TDrillSettings Load(TRegistry& registry) {
@@ -109,108 +120,257 @@ TEST_P(SaveOverUnparseable, LeavesTheFileAsItWas) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, SaveOverUnparseable, ::testing::ValuesIn(kUntouchedCases),
-                         [](const auto& info) { return std::string(info.param.Name); });
+                         kRowName);
 
-// Writes half of the bytes and fails, as a full disk would, from the failAt-th write on.
-THiveWriter FailingWriter(int failAt, int& writes) {
-  return [failAt, &writes](int fd, std::string_view bytes) {
-    if (++writes < failAt) return WriteAll(fd, bytes);
-    WriteAll(fd, bytes.substr(0, bytes.size() / 2));
+const std::string kOld = Reg({kUserKey, R"("checked"=dword:00000004)", "; kept by hand"});
+
+// Division alone, as the user chose it before pressing Exit.
+TDrillSettings DivisionOnly() {
+  TDrillSettings settings;
+  settings.Ops[0] = pkDivision;
+  settings.Checked = 1;
+  return settings;
+}
+
+// Counts its calls by name; at call number At it fails the call, or stops the process there as
+// SIGKILL would.
+class TFaultyFileSystem : public THiveFileSystem {
+ public:
+  enum TFault { kFail, kKill };
+  explicit TFaultyFileSystem(int at = 0, TFault fault = kFail) : at_(at), fault_(fault) {}
+  const std::vector<std::string>& Calls() const { return calls_; }
+
+ protected:
+  bool Allow(const char* call) override {
+    calls_.emplace_back(call);
+    if (static_cast<int>(calls_.size()) != at_) return true;
+    if (fault_ == kKill) ::kill(::getpid(), SIGKILL);
     return false;
-  };
-}
-
-TEST_F(HiveTest, FailedWriteReportsTheValueAndKeepsTheOldFile) {
-  const std::string old = Reg({kUserKey, R"("tlimited"=dword:00000000)", R"("multc"=dword:1)"});
-  WriteFile(UserFile(), old);
-  int writes = 0;
-  TRegistry registry(paths_, FailingWriter(1, writes));
-  try {
-    SaveSettings(TDrillSettings{}, registry);
-    FAIL() << "no error";
-  } catch (const ERegistryException& e) {
-    EXPECT_STREQ(e.what(), "Failed to set data for 'tlimited'");
   }
-  EXPECT_EQ(ReadFile(UserFile()), old);
-  EXPECT_EQ(FilesBesideUserHive(), 1u);
-  EXPECT_EQ(registry.OpenKeyCount(), 0u);
+
+ private:
+  int at_;
+  TFault fault_;
+  std::vector<std::string> calls_;
+};
+
+class SaveFaults : public HiveTest {
+ protected:
+  // The error text of a save of DivisionOnly() over kOld, empty when there was none.
+  std::string Save(THiveFileSystem& fs) {
+    TRegistry registry(paths_, fs);
+    try {
+      SaveSettings(DivisionOnly(), registry);
+    } catch (const ERegistryException& e) {
+      return e.what();
+    }
+    return "";
+  }
+  // The calls of a save without faults, and the file that it leaves.
+  std::vector<std::string> CallsOfASave(std::string& saved) {
+    WriteFile(UserFile(), kOld);
+    TFaultyFileSystem counter;
+    EXPECT_EQ(Save(counter), "");
+    saved = ReadFile(UserFile());
+    EXPECT_NE(saved, kOld);
+    return counter.Calls();
+  }
+};
+
+TEST_F(SaveFaults, AKillAtAnyCallLeavesTheOldOrTheNewFileAndTheNextSaveClearsUp) {
+  std::string saved;
+  const std::vector<std::string> calls = CallsOfASave(saved);
+  EXPECT_EQ(std::count(calls.begin(), calls.end(), "rename"), 1);
+  for (int call = 1; call <= static_cast<int>(calls.size()); ++call) {
+    SCOPED_TRACE("killed before call " + std::to_string(call) + ", " + calls[call - 1]);
+    WriteFile(UserFile(), kOld);
+    const int status = StatusOfChild([&] {
+      TFaultyFileSystem killer(call, TFaultyFileSystem::kKill);
+      Save(killer);
+    });
+    ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
+    const std::string left = ReadFile(UserFile());
+    EXPECT_TRUE(left == kOld || left == saved) << left;
+    EXPECT_EQ(Save(SystemFileSystem()), "");
+    EXPECT_EQ(ReadFile(UserFile()), saved);
+    EXPECT_EQ(FilesBesideUserHive(), 1u);
+  }
 }
 
-TEST_F(HiveTest, SaveNeverGrowsAHiveBeyondWhatALoadAccepts) {
-  std::string full = Reg({kUserKey, ";"});
-  full.insert(full.size() - 2, kMaxHiveBytes - full.size(), ';');
-  WriteFile(UserFile(), full);
+// A call that fails while the key is opened makes a key that cannot be opened: silent. One that
+// fails later loses the save as a whole, and is reported, unless the file was already saved.
+TEST_F(SaveFaults, AFailedCallLeavesTheOldFileAndIsReported) {
+  std::string saved;
+  const std::size_t calls = CallsOfASave(saved).size();
+  TFaultyFileSystem counter;
+  TRegistry registry(paths_, counter);
+  HKEY key = 0;
+  registry.RegCreateKeyEx(HKEY_CURRENT_USER, kSettingsKeyPath + 1, 0, nullptr, 0, KEY_ALL_ACCESS,
+                          nullptr, &key, nullptr);
+  const std::size_t opening = counter.Calls().size();
+  registry.RegCloseKey(key);
+  for (std::size_t call = 1; call <= calls; ++call) {
+    SCOPED_TRACE("failed call " + std::to_string(call));
+    WriteFile(UserFile(), kOld);
+    TFaultyFileSystem failing(static_cast<int>(call));
+    const std::string error = Save(failing);
+    const std::string left = ReadFile(UserFile());
+    EXPECT_TRUE(left == kOld || left == saved) << left;
+    const bool reported = left == kOld && call > opening;
+    EXPECT_EQ(error, reported ? "Failed to set data for 'tlimited'" : "");
+    EXPECT_EQ(FilesBesideUserHive(), 1u);
+  }
+}
+
+TEST_F(HiveTest, ASaveRemovesTheTemporaryFilesOfCrashedSavesOnly) {
+  WriteFile(UserFile(), kOld);
+  const auto folder = UserFile().parent_path();
+  const std::vector<std::string> kept = {
+      ".registry.reg.tmp-Ef34Gh",  // a save that still runs holds it locked
+      "registry.reg.tmp-Ab12Cd",  ".registry.reg.tmp-Ab12C", ".registry.reg.tmp-Ab12Cd7",
+      ".registry.reg.tmp-Ab_2Cd", ".other.reg.tmp-Ab12Cd",   "registry.reg~"};
+  for (const std::string& name : kept) WriteFile(folder / name, "not ours to remove");
+  WriteFile(folder / ".registry.reg.tmp-Ab12Cd", "left by a crash");
+  const int running = ::open((folder / kept[0]).c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_EQ(::flock(running, LOCK_EX), 0);
   TRegistry registry(paths_);
-  EXPECT_THROW(SaveSettings(TDrillSettings{}, registry), ERegistryException);
-  EXPECT_EQ(ReadFile(UserFile()), full);
+  SaveSettings(DivisionOnly(), registry);
+  ::close(running);
+  EXPECT_FALSE(std::filesystem::exists(folder / ".registry.reg.tmp-Ab12Cd"));
+  for (const std::string& name : kept) EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
 }
 
-TEST_F(HiveTest, WritesBeforeAFailureStay) {
-  WriteFile(UserFile(), Reg({kUserKey, R"("tlimited"=dword:00000000)", R"("multc"=dword:1)"}));
-  int writes = 0;
-  TRegistry registry(paths_, FailingWriter(3, writes));
-  EXPECT_THROW(
-      {
-        try {
-          SaveSettings(TDrillSettings{}, registry);
-        } catch (const ERegistryException& e) {
-          EXPECT_STREQ(e.what(), "Failed to set data for 'multc'");
-          throw;
-        }
-      },
-      ERegistryException);
-  TRegistry reader(paths_);
-  const TDrillSettings loaded = Load(reader);
-  EXPECT_TRUE(loaded.TimeLimited);  // written
-  EXPECT_TRUE(loaded.MultChoice);   // the old value: the write failed
+// The values before the one that does not fit are saved when the key closes; the later ones not.
+TEST_F(HiveTest, AWriteThatWouldOverfillTheFileFailsAndTheEarlierOnesAreSaved) {
+  const struct {
+    std::vector<std::string_view> Values;
+    std::string Error;
+  } kRows[] = {
+      {{}, "Failed to set data for 'tlimited'"},
+      {{R"("tlimited"=dword:00000000)", R"("showr"=dword:00000000)"},
+       "Failed to set data for 'multc'"},
+  };
+  for (const auto& row : kRows) {
+    std::string full = Reg({kUserKey});
+    for (const std::string_view value : row.Values) (full += value) += "\r\n";
+    full += ";\r\n";
+    full.insert(full.size() - 2, kMaxHiveBytes - full.size(), ';');
+    WriteFile(UserFile(), full);
+    TRegistry registry(paths_);
+    try {
+      SaveSettings(TDrillSettings{}, registry);
+      ADD_FAILURE() << "no error";
+    } catch (const ERegistryException& e) {
+      EXPECT_EQ(e.what(), row.Error);
+    }
+    std::string expected = full;
+    for (std::size_t at; (at = expected.find("dword:00000000")) != std::string::npos;) {
+      expected[at + 13] = '1';
+    }
+    EXPECT_EQ(ReadFile(UserFile()), expected);
+    EXPECT_EQ(registry.OpenKeyCount(), 0u);
+  }
 }
 
-TEST_F(HiveTest, KilledDuringTheWriteLeavesTheOldFile) {
-  const std::string old = Reg({kUserKey, R"("checked"=dword:00000002)"});
-  WriteFile(UserFile(), old);
-  EXPECT_EXIT(
-      {
-        TRegistry registry(paths_, [](int fd, std::string_view bytes) {
-          WriteAll(fd, bytes.substr(0, bytes.size() / 2));
-          ::_exit(7);
-          return true;
-        });
-        SaveSettings(TDrillSettings{}, registry);
-      },
-      ::testing::ExitedWithCode(7), "");
-  EXPECT_EQ(ReadFile(UserFile()), old);
+// So that root too meets the modes of files and folders.
+void DropFileCapabilities() {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[2] = {};
+  ASSERT_EQ(::syscall(SYS_capget, &header, data), 0);
+  for (const unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+    data[cap / 32].effective &= ~(1u << (cap % 32));
+    data[cap / 32].permitted &= ~(1u << (cap % 32));
+  }
+  ASSERT_EQ(::syscall(SYS_capset, &header, data), 0);
 }
 
-TEST_F(HiveTest, KeyThatCannotBeCreatedSavesNothingSilently) {
-  WriteFile(dir_ / "config", "a file where the folder should be");
-  TRegistry registry(paths_);
-  EXPECT_NO_THROW(SaveSettings(TDrillSettings{}, registry));
-  EXPECT_EQ(ReadFile(dir_ / "config"), "a file where the folder should be");
-  EXPECT_EQ(registry.OpenKeyCount(), 0u);
+struct WhereCase {
+  const char* Name;
+  std::function<void(const std::filesystem::path&)> Prepare;  // given the user hive's path
+  bool Saved;
+};
+
+const WhereCase kWhereCases[] = {
+    {"ReadOnlyFile", [](const auto& p) { ::chmod(p.c_str(), 0444); }, false},
+    {"ReadOnlyFolderWritableFile",  // no temporary file can be made: written in place
+     [](const auto& p) { ::chmod(p.parent_path().c_str(), 0500); }, true},
+    {"ReadOnlyFolderWithoutFile",
+     [](const auto& p) {
+       std::filesystem::remove(p);
+       ::chmod(p.parent_path().c_str(), 0500);
+     },
+     false},
+    {"FolderIsAFile",
+     [](const auto& p) {
+       std::filesystem::remove_all(p.parent_path());
+       WriteFile(p.parent_path(), kOld);
+     },
+     false},
+};
+
+class SaveWhere : public HiveTest, public ::testing::WithParamInterface<WhereCase> {};
+
+TEST_P(SaveWhere, TheFileCanOnlyBeWrittenInPlaceOrNotAtAll) {
+  WriteFile(UserFile(), kOld);
+  GetParam().Prepare(UserFile());
+  const bool existed = std::filesystem::exists(UserFile());
+  const int status = StatusOfChild([&] {
+    DropFileCapabilities();
+    TRegistry registry(paths_);
+    EXPECT_NO_THROW(SaveSettings(DivisionOnly(), registry));
+    EXPECT_EQ(registry.OpenKeyCount(), 0u);
+  });
+  EXPECT_EQ(status, 0);
+  const auto folder = UserFile().parent_path();
+  ::chmod(folder.c_str(), 0700);
+  if (GetParam().Saved) {
+    EXPECT_NE(ReadFile(UserFile()).find("\"ops\"=hex:03,01,02,03\r\n; kept by hand"),
+              std::string::npos);
+  } else if (existed) {
+    EXPECT_EQ(ReadFile(UserFile()), kOld);
+  }
+  if (std::filesystem::is_directory(folder)) {
+    EXPECT_EQ(FilesBesideUserHive(), existed ? 1u : 0u);
+  } else {
+    EXPECT_EQ(ReadFile(folder), kOld);
+  }
 }
 
-TEST_F(HiveTest, ReadOnlyHiveIsAKeyThatCannotBeOpenedForWriting) {
-  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
-  const std::string old = Reg({kUserKey, R"("checked"=dword:00000002)"});
-  WriteFile(UserFile(), old);
-  ::chmod(UserFile().c_str(), 0444);
-  TRegistry registry(paths_);
-  EXPECT_NO_THROW(SaveSettings(TDrillSettings{}, registry));
-  EXPECT_EQ(ReadFile(UserFile()), old);
-}
+INSTANTIATE_TEST_SUITE_P(Rows, SaveWhere, ::testing::ValuesIn(kWhereCases), kRowName);
 
-TEST_F(HiveTest, SaveKeepsTheFileModeAndFollowsALink) {
-  const auto real = dir_ / "elsewhere.reg";
-  WriteFile(real, Reg({kUserKey}));
-  ::chmod(real.c_str(), 0640);
+struct LinkCase {
+  const char* Name;
+  std::string Target;  // under the scratch folder
+  bool Absolute;       // the link names it by its absolute path, else relative to its folder
+  bool Exists;         // the target is there, with mode 0640
+};
+
+class SaveThroughALink : public HiveTest, public ::testing::WithParamInterface<LinkCase> {};
+
+TEST_P(SaveThroughALink, ReplacesTheTargetAndKeepsTheLink) {
+  const std::filesystem::path target = dir_ / GetParam().Target;
+  const std::filesystem::path link =
+      GetParam().Absolute ? target : std::filesystem::path("../..") / GetParam().Target;
+  if (GetParam().Exists) {
+    WriteFile(target, kOld);
+    ::chmod(target.c_str(), 0640);
+  }
   std::filesystem::create_directories(UserFile().parent_path());
-  std::filesystem::create_symlink(real, UserFile());
+  std::filesystem::create_symlink(link, UserFile());
   TRegistry registry(paths_);
-  SaveSettings(TDrillSettings{}, registry);
-  EXPECT_TRUE(std::filesystem::is_symlink(UserFile()));
-  EXPECT_NE(ReadFile(real).find("\"ops\"=hex:00,01,02,03"), std::string::npos);
-  EXPECT_EQ(std::filesystem::status(real).permissions(), std::filesystem::perms(0640));
+  SaveSettings(DivisionOnly(), registry);
+  EXPECT_EQ(std::filesystem::read_symlink(UserFile()), link);
+  EXPECT_NE(ReadFile(target).find("\"ops\"=hex:03,01,02,03"), std::string::npos);
+  EXPECT_EQ(std::filesystem::status(target).permissions(),
+            std::filesystem::perms(GetParam().Exists ? 0640 : 0600));
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(target.parent_path()), {}), 1);
 }
 
+INSTANTIATE_TEST_SUITE_P(
+    Rows, SaveThroughALink,
+    ::testing::Values(LinkCase{"ToAFile", "elsewhere/real.reg", true, true},
+                      LinkCase{"DanglingIntoAMissingFolder", "made/new.reg", false, false},
+                      LinkCase{"DanglingAbsolute", "elsewhere/new.reg", true, false}),
+    kRowName);
 }  // namespace
 }  // namespace gapwise

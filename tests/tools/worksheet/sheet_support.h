@@ -1,0 +1,115 @@
+// Runs the dealer and poppler-utils for the worksheet tests and reads what they give back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "engine/puzzle.h"
+#include "tools/worksheet_request.h"
+
+namespace gapwise {
+
+struct TRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+inline std::string Quoted(const std::string& text) {
+  std::string out = "'";
+  for (const char c : text) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return out + "'";
+}
+
+inline std::string ReadAll(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Runs a program with its arguments; stdout and stderr are kept apart.
+inline TRun RunProgram(const std::string& program, const std::vector<std::string>& args) {
+  const std::filesystem::path errors =
+      std::filesystem::path(::testing::TempDir()) / ("sheet-err-" + std::to_string(getpid()));
+  std::string command = Quoted(program);
+  for (const std::string& arg : args) command.append(" ").append(Quoted(arg));
+  command.append(" 2>").append(Quoted(errors.string()));
+  TRun run;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return run;
+  char buffer[4096];
+  for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+    run.out.append(buffer, n);
+  const int status = pclose(pipe);
+  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  run.err = ReadAll(errors);
+  std::filesystem::remove(errors);
+  return run;
+}
+
+inline TRun Deal(const std::vector<std::string>& args) {
+  return RunProgram(GAPWISE_DEAL, args);
+}
+
+// A fresh, empty folder, removed with the object.
+struct TTempFolder {
+  std::filesystem::path Path;
+  TTempFolder() {
+    std::string name = (std::filesystem::path(::testing::TempDir()) / "sheet-XXXXXX").string();
+    Path = mkdtemp(name.data());
+  }
+  ~TTempFolder() { std::filesystem::remove_all(Path); }
+};
+
+// The raw text of one field of a dealer JSON line: a number, or a string or list with its quotes.
+inline std::string Field(const std::string& line, const std::string& name) {
+  const std::size_t start = line.find("\"" + name + "\":");
+  if (start == std::string::npos) return "";
+  const std::size_t from = start + name.size() + 3;
+  const char close = line[from] == '[' ? ']' : line[from] == '"' ? '"' : ',';
+  const std::size_t end = line.find_first_of(close == ',' ? ",}" : std::string(1, close), from + 1);
+  return line.substr(from, end + (close == ',' ? 0 : 1) - from);
+}
+
+inline std::vector<std::string> Strings(const std::string& raw) {
+  std::vector<std::string> items;
+  for (std::size_t at = raw.find('"'); at != std::string::npos; at = raw.find('"', at + 1)) {
+    const std::size_t end = raw.find('"', at + 1);
+    items.push_back(raw.substr(at + 1, end - at - 1));
+    at = end;
+  }
+  return items;
+}
+
+// The puzzles that the dealer prints as JSON lines for these arguments.
+inline std::vector<TSheetPuzzle> DealtPuzzles(const std::vector<std::string>& args) {
+  std::vector<TSheetPuzzle> puzzles;
+  std::istringstream lines(Deal(args).out);
+  for (std::string line; std::getline(lines, line);) {
+    const auto number = [&](const char* name) { return std::stoi(Field(line, name)); };
+    TPuzzle puzzle = PuzzleOf(
+        static_cast<TPuzzleKind>(number("kind")), Strings(Field(line, "cells")), number("masked"),
+        Strings(Field(line, "answer")).at(0), number("hidepos"), number("taillen"));
+    puzzles.push_back({puzzle, Strings(Field(line, "choices"))});
+  }
+  return puzzles;
+}
+
+inline std::vector<std::string> Words(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string word; in >> word;) words.push_back(word);
+  return words;
+}
+
+}  // namespace gapwise

@@ -1,0 +1,14 @@
+// Writes a worksheet as a PDF file through Qt's own PDF writer, without a display.
+#pragma once
+
+#include <string>
+
+#include "tools/worksheet_request.h"
+
+namespace gapwise {
+
+// Writes the sheet to sheet.Path through a temporary file that replaces it only when complete;
+// returns an error text ("cannot write PATH: reason"), empty on success.
+std::string WriteWorksheet(const TWorksheet& sheet);
+
+}  // namespace gapwise
