@@ -129,4 +129,36 @@ TPuzzleLayout LayoutPuzzle(const TPuzzle& puzzle) {
   return layout;
 }
 
+TTextColumns TextColumns(std::string_view text) {
+  TTextColumns columns;
+  for (const char c : text) {
+    columns.Lefts.push_back(columns.Width);
+    columns.Width += c == ' ' ? kCellBlankWidth : kCellCharWidth;
+  }
+  return columns;
+}
+
+std::vector<TPixelBox> RuleLines(const TPuzzleLayout& layout) {
+  const TNumberGeometry& g = layout.Geometry;
+  const TPixelBox underSecond{47, 73, 61, kRuleThickness};
+  switch (layout.Kind) {
+    case pkMultiplication:
+      return {underSecond, {g.RuleLeft, 129, g.RuleWidth, kRuleThickness}};
+    case pkDivision:
+      return {{63, 41, 57, kRuleThickness},
+              {63, 41, kRuleThickness, 30},
+              {72, 97, g.Label34Width, kRuleThickness},
+              {g.Label35Left, 153, g.Label35Width, kRuleThickness}};
+    case pkAddition:
+    case pkSubtraction:
+      break;
+  }
+  return {underSecond};
+}
+
+std::string SignText(TPuzzleKind kind) {
+  static constexpr std::array<const char*, kKindCount> kSigns{"+", "-", "x", ""};
+  return kSigns[kind];
+}
+
 }  // namespace gapwise

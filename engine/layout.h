@@ -3,6 +3,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/puzzle.h"
@@ -50,6 +51,28 @@ struct TPuzzleLayout {
   std::string Caption;  // the choice list's caption: "  ? is : " or " ?? is : "
 };
 
+// A rectangle in its panel's coordinates: a rule line, or the box an operator sign is centred in.
+struct TPixelBox {
+  int Left = 0;
+  int Top = 0;
+  int Width = 0;
+  int Height = 0;
+
+  friend bool operator==(const TPixelBox&, const TPixelBox&) = default;
+};
+
+// The operator sign's box, the mask's height, and the thickness of a rule line.
+inline constexpr TPixelBox kSignBox{41, 48, 20, 20};
+inline constexpr int kMaskHeight = 23;
+inline constexpr int kRuleThickness = 2;
+
+// The left edge of each character's column in a cell text, and the text's width.
+struct TTextColumns {
+  std::vector<int> Lefts;
+  int Width = 0;
+};
+TTextColumns TextColumns(std::string_view text);
+
 // The number of cells of a puzzle of kind: 3, 3, 5 or 7.
 std::size_t CellCount(TPuzzleKind kind);
 
@@ -59,5 +82,14 @@ TCellBox DesignedCellBox(TPuzzleKind kind, std::size_t index);
 // Lays out a dealt puzzle. Throws std::invalid_argument when its cells do not fit its kind, and
 // EConvertError when a division cell is not a number.
 TPuzzleLayout LayoutPuzzle(const TPuzzle& puzzle);
+
+// The rule lines of a laid-out puzzle, in the order its panel draws them: under the second
+// number; for multiplication the line above the product; for division the bar, the stroke, and
+// the lines under the two partial products. A layout that is not a dealt puzzle's (only its Kind
+// set) gives the designed places.
+std::vector<TPixelBox> RuleLines(const TPuzzleLayout& layout);
+
+// The operator sign of a kind: "+", "-" or "x"; division has none (an empty text).
+std::string SignText(TPuzzleKind kind);
 
 }  // namespace gapwise

@@ -16,12 +16,6 @@ constexpr double kChoicesHeight = 16;
 constexpr TPixelRect kPrintedArea{0, 14, 140, 170};
 // Digits at most 15 points high: the area's 21-pixel font.
 constexpr double kMostScale = 15.0 / 21.0;
-constexpr int kMaskHeight = 23;
-constexpr int kRuleThickness = 2;
-
-int Count(const std::string& text, char c) {
-  return static_cast<int>(std::count(text.begin(), text.end(), c));
-}
 
 // A column of the key: its heading line, one line per puzzle of a page, and a blank line.
 constexpr double kKeyColumnHeight = kKeyLineHeight * (kPuzzlesPerPage + 2);
@@ -85,28 +79,9 @@ int KeyPages(const TSheetPage& page, int count) {
   return (count + perPage - 1) / perPage;
 }
 
-std::vector<TPixelRect> RuleLines(const TPuzzleLayout& layout) {
-  const TNumberGeometry& g = layout.Geometry;
-  const TPixelRect column{47, 73, 61, kRuleThickness};
-  switch (layout.Kind) {
-    case pkMultiplication:
-      return {column, {g.RuleLeft, 129, g.RuleWidth, kRuleThickness}};
-    case pkDivision:
-      return {{63, 41, 57, kRuleThickness},
-              {63, 41, kRuleThickness, 30},
-              {72, 97, g.Label34Width, kRuleThickness},
-              {g.Label35Left, 153, g.Label35Width, kRuleThickness}};
-    case pkAddition:
-    case pkSubtraction:
-      break;
-  }
-  return {column};
-}
-
 std::optional<TSign> SignOf(TPuzzleKind kind) {
-  static constexpr const char* kSigns[] = {"+", "-", "x"};
   if (kind == pkDivision) return {};
-  return TSign{kSigns[kind], {41, 48, 20, 20}};
+  return TSign{SignText(kind), kSignBox};
 }
 
 TPixelRect GapBox(const TPuzzleLayout& layout, const TPuzzle& puzzle) {
@@ -115,16 +90,10 @@ TPixelRect GapBox(const TPuzzleLayout& layout, const TPuzzle& puzzle) {
 }
 
 std::vector<int> CellColumns(const std::string& text, const TCellBox& box) {
-  const int blanks = Count(text, ' ');
-  const int width =
-      kCellBlankWidth * blanks + kCellCharWidth * (static_cast<int>(text.size()) - blanks);
-  int left = box.RightAligned ? box.Left + box.Width - width : box.Left;
-  std::vector<int> lefts;
-  for (const char c : text) {
-    lefts.push_back(left);
-    left += c == ' ' ? kCellBlankWidth : kCellCharWidth;
-  }
-  return lefts;
+  TTextColumns columns = TextColumns(text);
+  const int left = box.RightAligned ? box.Left + box.Width - columns.Width : box.Left;
+  for (int& column : columns.Lefts) column += left;
+  return columns.Lefts;
 }
 
 }  // namespace gapwise

@@ -16,18 +16,16 @@ inline constexpr int kPuzzlesPerPage = kSheetColumns * kSheetRows;
 inline constexpr int kKeyColumns = 8;
 inline constexpr double kKeyLineHeight = 14;  // points
 
-// A rectangle: in points on the page (TSheetRect) or in the puzzle area's pixels (TPixelRect).
-template <typename T>
-struct TRectOf {
-  T Left = 0;
-  T Top = 0;
-  T Width = 0;
-  T Height = 0;
+// A rectangle in points on the page; in the puzzle area's pixels it is a TPixelRect.
+struct TSheetRect {
+  double Left = 0;
+  double Top = 0;
+  double Width = 0;
+  double Height = 0;
 
-  friend bool operator==(const TRectOf&, const TRectOf&) = default;
+  friend bool operator==(const TSheetRect&, const TSheetRect&) = default;
 };
-using TSheetRect = TRectOf<double>;
-using TPixelRect = TRectOf<int>;
+using TPixelRect = TPixelBox;
 
 // A page: its size, the header band above the grid, the grid, and the footer's baseline.
 struct TSheetPage {
@@ -68,9 +66,6 @@ TSheetRect KeyHeading(const TSheetPage& page, int column);
 // The pages of puzzles and of the answer key for `count` puzzles.
 int PuzzlePages(int count);
 int KeyPages(const TSheetPage& page, int count);
-
-// The rule lines of a laid-out puzzle, as the window draws them.
-std::vector<TPixelRect> RuleLines(const TPuzzleLayout& layout);
 
 // The operator sign of a kind; division has none.
 std::optional<TSign> SignOf(TPuzzleKind kind);

@@ -11,32 +11,45 @@ QRect Box(const TCellBox& box) {
   return QRect(box.Left, box.Top, box.Width, box.Height);
 }
 
+QRect Box(const TPixelBox& box) {
+  return QRect(box.Left, box.Top, box.Width, box.Height);
+}
+
+// The rule lines of a kind at their designed places, before the first puzzle moves them.
+std::vector<TPixelBox> DesignedRules(TPuzzleKind kind) {
+  TPuzzleLayout designed;
+  designed.Kind = kind;
+  return RuleLines(designed);
+}
+
 }  // namespace
 
 // Back to front in each panel: cell labels, sign, rule lines, mask, then the next panel in.
 TPuzzleArea::TPuzzleArea(TPanel* panel1) : Panel1(panel1) {
   panels_[pkAddition] = Panel1;
   MakeCells(pkAddition, Panel1);
-  Label11 = MakeSign(Panel1, QStringLiteral("+"));
-  Label8 = MakeRule(Panel1, QRect(47, 73, 61, 2));
+  Label11 = MakeSign(Panel1, pkAddition);
+  Label8 = MakeRule(Panel1, Box(DesignedRules(pkAddition)[0]));
   masks_[pkAddition] = new TMaskLabel(Panel1, QPoint(72, 24));
   Panel3 = panels_[pkSubtraction] = InnerPanel(Panel1);
   MakeCells(pkSubtraction, Panel3);
-  Label18 = MakeSign(Panel3, QStringLiteral("-"));
-  Label15 = MakeRule(Panel3, QRect(47, 73, 61, 2));
+  Label18 = MakeSign(Panel3, pkSubtraction);
+  Label15 = MakeRule(Panel3, Box(DesignedRules(pkSubtraction)[0]));
   masks_[pkSubtraction] = new TMaskLabel(Panel3, QPoint(72, 24));
   Panel4 = panels_[pkMultiplication] = InnerPanel(Panel3);
   MakeCells(pkMultiplication, Panel4);
-  Label23 = MakeSign(Panel4, QStringLiteral("x"));
-  Label20 = MakeRule(Panel4, QRect(47, 73, 61, 2));
-  Label26 = MakeRule(Panel4, QRect(32, 129, 78, 2));
+  Label23 = MakeSign(Panel4, pkMultiplication);
+  const std::vector<TPixelBox> multiplication = DesignedRules(pkMultiplication);
+  Label20 = MakeRule(Panel4, Box(multiplication[0]));
+  Label26 = MakeRule(Panel4, Box(multiplication[1]));
   masks_[pkMultiplication] = new TMaskLabel(Panel4, QPoint(72, 24));
   Panel5 = panels_[pkDivision] = InnerPanel(Panel4);
   MakeCells(pkDivision, Panel5);
-  Label28 = MakeRule(Panel5, QRect(63, 41, 57, 2));
-  Label31 = MakeRule(Panel5, QRect(63, 41, 2, 30));
-  Label34 = MakeRule(Panel5, QRect(72, 97, 44, 2));
-  Label35 = MakeRule(Panel5, QRect(76, 153, 40, 2));
+  const std::vector<TPixelBox> division = DesignedRules(pkDivision);
+  Label28 = MakeRule(Panel5, Box(division[0]));
+  Label31 = MakeRule(Panel5, Box(division[1]));
+  Label34 = MakeRule(Panel5, Box(division[2]));
+  Label35 = MakeRule(Panel5, Box(division[3]));
   masks_[pkDivision] = new TMaskLabel(Panel5, QPoint(72, 24));
 }
 
@@ -51,8 +64,9 @@ void TPuzzleArea::MakeCells(TPuzzleKind kind, TPanel* panel) {
   }
 }
 
-TLabel* TPuzzleArea::MakeSign(TPanel* panel, const QString& sign) {
-  auto* label = new TLabel(panel, QRect(41, 48, 20, 20), sign, false, Qt::AlignHCenter);
+TLabel* TPuzzleArea::MakeSign(TPanel* panel, TPuzzleKind kind) {
+  const QString sign = QString::fromStdString(SignText(kind));
+  auto* label = new TLabel(panel, Box(kSignBox), sign, false, Qt::AlignHCenter);
   label->SetFontAndColor(PixelFont(kCellFontPixels), Qt::black);
   return label;
 }
@@ -88,14 +102,14 @@ void TPuzzleArea::ShowPanels(TPuzzleKind kind) {
 }
 
 void TPuzzleArea::ApplyGeometry(const TPuzzleLayout& layout) {
-  const TNumberGeometry& g = layout.Geometry;
-  if (layout.Kind == pkMultiplication) Label26->setGeometry(g.RuleLeft, 129, g.RuleWidth, 2);
+  const std::vector<TPixelBox> rules = RuleLines(layout);
+  if (layout.Kind == pkMultiplication) Label26->setGeometry(Box(rules[1]));
   if (layout.Kind != pkDivision) return;
   const std::vector<TGridLabel*>& cells = cells_[pkDivision];
   for (std::size_t i = 3; i < cells.size(); ++i)
     cells[i]->move(layout.Boxes[i].Left, layout.Boxes[i].Top);
-  Label34->setGeometry(72, 97, g.Label34Width, 2);
-  Label35->setGeometry(g.Label35Left, 153, g.Label35Width, 2);
+  Label34->setGeometry(Box(rules[2]));
+  Label35->setGeometry(Box(rules[3]));
 }
 
 }  // namespace gapwise

@@ -47,7 +47,7 @@ class TPuzzleArea {
  private:
   TPanel* InnerPanel(TPanel* parent);
   void MakeCells(TPuzzleKind kind, TPanel* panel);
-  TLabel* MakeSign(TPanel* panel, const QString& sign);
+  TLabel* MakeSign(TPanel* panel, TPuzzleKind kind);
   void ShowPanels(TPuzzleKind kind);
   void ApplyGeometry(const TPuzzleLayout& layout);
 

@@ -9,21 +9,11 @@ namespace gapwise {
 namespace {
 
 constexpr int kCellFontPixels = 21;
-constexpr int kMaskHeight = 23;
-
-int ColumnWidth(QChar c) {
-  return c == QLatin1Char(' ') ? kCellBlankWidth : kCellCharWidth;
-}
 
 }  // namespace
 
 TGridColumns GridColumns(const QString& text) {
-  TGridColumns columns;
-  for (const QChar c : text) {
-    columns.Lefts.push_back(columns.Width);
-    columns.Width += ColumnWidth(c);
-  }
-  return columns;
+  return TextColumns(text.toStdString());
 }
 
 TGridLabel::TGridLabel(QWidget* parent, const QRect& bounds, bool rightAligned)
@@ -67,7 +57,7 @@ void TGridLabel::paintEvent(QPaintEvent* /*event*/) {
   for (int i = 0; i < caption_.size(); ++i) {
     const QChar c = caption_[i];
     if (c == QLatin1Char(' ')) continue;
-    const int inset = (ColumnWidth(c) - metrics.horizontalAdvance(c)) / 2;
+    const int inset = (kCellCharWidth - metrics.horizontalAdvance(c)) / 2;  // not a blank
     painter.drawText(QPoint(lefts[static_cast<std::size_t>(i)] + inset, metrics.ascent()), c);
   }
 }

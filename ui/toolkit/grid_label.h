@@ -7,13 +7,12 @@
 #include <QWidget>
 #include <vector>
 
+#include "engine/layout.h"
+
 namespace gapwise {
 
 // The left edge of each character's column when the text starts at x 0, and the total width.
-struct TGridColumns {
-  std::vector<int> Lefts;
-  int Width = 0;
-};
+using TGridColumns = TTextColumns;
 TGridColumns GridColumns(const QString& text);
 
 class TGridLabel : public QWidget {
