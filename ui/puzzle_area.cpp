@@ -7,11 +7,9 @@ namespace {
 
 constexpr int kCellFontPixels = 21;
 
-QRect Box(const TCellBox& box) {
-  return QRect(box.Left, box.Top, box.Width, box.Height);
-}
-
-QRect Box(const TPixelBox& box) {
+// A cell label's or a rule line's place as a rectangle.
+template <typename TBox>
+QRect Box(const TBox& box) {
   return QRect(box.Left, box.Top, box.Width, box.Height);
 }
 
