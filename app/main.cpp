@@ -1,15 +1,13 @@
 // The gapwise program: the application, the main window, one hidden info dialog, the event loop.
+#include "app/backends.h"
 #include "ui/info_dialog.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/application.h"
+#include "ui/toolkit/services.h"
 
 int main(int argc, char** argv) {
-  gapwise::TApplication application(argc, argv);
-  gapwise::SetApplicationTitle(QStringLiteral("Gapwise"));
-  QGuiApplication::setApplicationName(QStringLiteral("Gapwise"));
-  QGuiApplication::setDesktopFileName(QStringLiteral("example.ardentree.Gapwise"));
-  gapwise::TForm1 form;
-  gapwise::TForm3 info(&form);
-  form.show();
-  return application.exec();
+  gapwise::TApplication application(argc, argv, "Gapwise", "example.ardentree.Gapwise");
+  const std::unique_ptr<gapwise::reg::IRegistry> registry = gapwise::SettingsRegistry();
+  gapwise::TForm1 form({registry.get(), {}});
+  gapwise::TForm3 info(&form.Form());
+  return application.Run(form.Form());
 }

@@ -9,18 +9,24 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/registry_defs.h"
+#include "settings/registry.h"
 
 namespace gapwise {
 
 inline constexpr std::size_t kMaxHiveBytes = 1 << 20;  // a larger file is not a hive
 
 struct THiveValue {
-  DWORD Type = REG_NONE;
+  reg::Type Type = reg::Type::None;
   std::vector<std::uint8_t> Data;
 
   friend bool operator==(const THiveValue&, const THiveValue&) = default;
 };
+
+// The types whose data is text: in a Unicode hive it is kept as UTF-16LE.
+inline bool IsStringType(reg::Type type) {
+  return type == reg::Type::String || type == reg::Type::ExpandString ||
+         type == reg::Type::MultiString;
+}
 
 // One key section header, one value (with its continuation lines), or any other line.
 struct THiveEntry {

@@ -80,18 +80,16 @@ bool ReadByteList(std::string_view text, std::vector<std::uint8_t>& out) {
   }
 }
 
-bool IsStringType(DWORD type) {
-  return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
-}
-
 // hex:.. or hex(N):.., joined over the lines that end in a backslash.
 bool ReadHexData(std::string_view data, const std::vector<std::string_view>& lines, std::size_t& i,
                  THiveEntry& entry, bool unicode) {
   std::size_t pos = 3;
-  entry.Value.Type = REG_BINARY;
+  entry.Value.Type = reg::Type::Binary;
   if (pos < data.size() && data[pos] == '(') {
     ++pos;
-    if (!ReadHex(data, pos, 8, entry.Value.Type)) return false;
+    std::uint32_t type = 0;
+    if (!ReadHex(data, pos, 8, type)) return false;
+    entry.Value.Type = static_cast<reg::Type>(type);
     if (pos >= data.size() || data[pos++] != ')') return false;
   }
   if (pos >= data.size() || data[pos++] != ':') return false;
@@ -119,7 +117,7 @@ bool ReadData(std::string_view data, const std::vector<std::string_view>& lines,
   if (!data.empty() && data.front() == '"') {
     std::string text;
     if (!ReadQuoted(data, pos, text)) return false;
-    entry.Value.Type = REG_SZ;
+    entry.Value.Type = reg::Type::String;
     entry.Value.Data.assign(text.begin(), text.end());
     entry.Value.Data.push_back(0);
     return OnlyTrailer(data.substr(pos));
@@ -128,7 +126,7 @@ bool ReadData(std::string_view data, const std::vector<std::string_view>& lines,
     pos = 6;
     std::uint32_t number = 0;
     if (!ReadHex(data, pos, 8, number)) return false;
-    entry.Value.Type = REG_DWORD;
+    entry.Value.Type = reg::Type::Dword;
     for (int k = 0; k < 4; ++k) {
       entry.Value.Data.push_back(static_cast<std::uint8_t>(number >> (8 * k)));
     }

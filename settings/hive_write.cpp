@@ -23,14 +23,10 @@ std::string Hex(unsigned value, int digits) {
   return buffer;
 }
 
-bool IsStringType(DWORD type) {
-  return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
-}
-
-// A REG_SZ that the quoted form gives back exactly: one closing NUL, no control bytes.
+// A string value that the quoted form gives back exactly: one closing NUL, no control bytes.
 bool IsPlainString(const THiveValue& value, bool unicode) {
   const auto& data = value.Data;
-  if (value.Type != REG_SZ || data.empty() || data.back() != 0) return false;
+  if (value.Type != reg::Type::String || data.empty() || data.back() != 0) return false;
   for (std::size_t k = 0; k + 1 < data.size(); ++k) {
     if (data[k] < 0x20) return false;
   }
@@ -62,12 +58,14 @@ std::vector<std::string> FormatValueLines(const THiveEntry& entry, bool unicode)
   const THiveValue& value = entry.Value;
   const std::string_view data(reinterpret_cast<const char*>(value.Data.data()), value.Data.size());
   if (IsPlainString(value, unicode)) return {head + Quote(data.substr(0, data.size() - 1))};
-  if (value.Type == REG_DWORD && data.size() == 4) {
+  if (value.Type == reg::Type::Dword && data.size() == 4) {
     const unsigned number = value.Data[0] | value.Data[1] << 8 | value.Data[2] << 16 |
                             static_cast<unsigned>(value.Data[3]) << 24;
     return {head + "dword:" + Hex(number, 8)};
   }
-  head += value.Type == REG_BINARY ? "hex:" : "hex(" + Hex(value.Type, 1) + "):";
+  head += value.Type == reg::Type::Binary
+              ? "hex:"
+              : "hex(" + Hex(static_cast<unsigned>(value.Type), 1) + "):";
   if (unicode && IsStringType(value.Type)) return HexLines(std::move(head), Utf8ToUtf16Le(data));
   return HexLines(std::move(head), data);
 }

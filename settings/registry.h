@@ -1,77 +1,76 @@
-// A registry over hive files, with the calls, access rights and result codes of the Win32 API.
+// The registry as the settings store uses it: keys under two roots holding typed values, opened,
+// read, written and closed with the calls, types, sizes and results of the Windows registry.
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
-#include <utility>
-#include <vector>
 
-#include "settings/hive.h"
-#include "settings/hive_file.h"
-#include "settings/registry_defs.h"
+namespace gapwise::reg {
 
-namespace gapwise {
+enum class Root : std::uint8_t { CurrentUser, LocalMachine };
 
-// The hive file behind each root: HKEY_CURRENT_USER is read and written, HKEY_LOCAL_MACHINE is
-// only read. An empty path is a hive that does not exist.
-struct THivePaths {
-  std::string CurrentUser;
-  std::string LocalMachine;
+// Results, with the values the Windows registry gives.
+enum class Status : std::int32_t {
+  Success = 0,
+  NotFound = 2,
+  AccessDenied = 5,
+  InvalidHandle = 6,
+  InvalidParameter = 87,
+  BadPathname = 161,
+  MoreData = 234,
+  BadDatabase = 1009,  // the store behind the root cannot be read
+  CantRead = 1012,
+  CantWrite = 1013,
 };
 
-// An open key sees its hive as it stood when the key was opened, and its own writes. A key's
-// creation and writes reach the hive file together when the key is closed, in one atomic save
-// over the file's contents at that moment, so whatever else it holds stays; a key never closed
-// saves nothing. Write access to a hive file that the process may not write is denied, as a
-// key's ACL would deny it. A hive file that cannot be parsed makes every key in it fail to open
-// (ERROR_BADDB); a write that would make the file larger than kMaxHiveBytes fails
-// (ERROR_CANTWRITE) and is left out of the save.
-class TRegistry {
+// Value types; a stored value may have any other number as its type.
+enum class Type : std::uint32_t {
+  None = 0,
+  String = 1,
+  ExpandString = 2,
+  Binary = 3,
+  Dword = 4,
+  MultiString = 7,
+};
+
+// Access rights, as the Windows registry numbers them.
+using Access = std::uint32_t;
+inline constexpr Access kQueryValue = 0x0001;
+inline constexpr Access kSetValue = 0x0002;
+inline constexpr Access kCreateSubKey = 0x0004;
+inline constexpr Access kEnumerateSubKeys = 0x0008;
+inline constexpr Access kNotify = 0x0010;
+inline constexpr Access kCreateLink = 0x0020;
+inline constexpr Access kRead = 0x20019;
+inline constexpr Access kWrite = 0x20006;
+inline constexpr Access kAllAccess = 0xF003F;
+// The rights that change the registry: set value, create subkey, create link, delete, DAC, owner.
+inline constexpr Access kWriteRights = 0x0002 | 0x0004 | 0x0020 | 0x10000 | 0x40000 | 0x80000;
+
+// An open key; 0 is none.
+using Key = std::uintptr_t;
+
+class IRegistry {
  public:
-  explicit TRegistry(THivePaths paths, THiveFileSystem& fs = SystemFileSystem());
+  virtual ~IRegistry() = default;
 
-  // subKey has no leading backslash; a missing key gives ERROR_FILE_NOT_FOUND.
-  LONG RegOpenKeyEx(HKEY key, const char* subKey, DWORD options, REGSAM desired, HKEY* result);
-  // Creates the key and the keys above it when missing; disposition may be null.
-  LONG RegCreateKeyEx(HKEY key, const char* subKey, DWORD reserved, char* keyClass, DWORD options,
-                      REGSAM desired, const void* security, HKEY* result, DWORD* disposition);
-  // Without data: type and size. With data: ERROR_MORE_DATA (and the size needed) when *size
-  // is too small, else the bytes. A null or empty name is the default value.
-  LONG RegQueryValueEx(HKEY key, const char* name, DWORD* reserved, DWORD* type, std::uint8_t* data,
-                       DWORD* size);
-  LONG RegSetValueEx(HKEY key, const char* name, DWORD reserved, DWORD type,
-                     const std::uint8_t* data, DWORD size);
-  // Saves what was created or written through the key: ERROR_BADDB when the hive file can no
-  // longer be read, ERROR_CANTWRITE when the save fails; the file is then left as it was.
-  LONG RegCloseKey(HKEY key);
+  // subKey is relative to the root, without a leading backslash. A missing key is NotFound; a
+  // store that cannot be read is BadDatabase.
+  virtual Status OpenKey(Root root, const char* subKey, Access desired, Key& result) = 0;
+  // Creates the key and the keys above it when missing; created (when given) says whether it did.
+  virtual Status CreateKey(Root root, const char* subKey, Access desired, Key& result,
+                           bool* created = nullptr) = 0;
+  // Without data: the type and size. With data: MoreData (and the size needed) when *size is
+  // too small, else the bytes. An empty name is the key's default value.
+  virtual Status QueryValue(Key key, const char* name, Type* type, std::uint8_t* data,
+                            std::uint32_t* size) = 0;
+  virtual Status SetValue(Key key, const char* name, Type type, const std::uint8_t* data,
+                          std::uint32_t size) = 0;
+  virtual Status CloseKey(Key key) = 0;
 
-  std::size_t OpenKeyCount() const { return keys_.size(); }
-  const THivePaths& Paths() const { return paths_; }
-  // The line at fault in the hive file behind root when it last gave ERROR_BADDB, counted from
-  // 1; 0 when the file as a whole was at fault (not a regular file, too large, a read error).
-  std::size_t BadLine(HKEY root) const { return badLine_[root == HKEY_CURRENT_USER]; }
-
- private:
-  struct TOpenKey {
-    bool User = true;
-    std::string Path;
-    REGSAM Access = 0;
-    THive Hive;                                              // as opened, with the writes
-    bool Created = false;                                    // missing from the file at open
-    std::vector<std::pair<std::string, THiveValue>> Writes;  // in their order
-  };
-  LONG Resolve(HKEY key, const char* subKey, TOpenKey& target, REGSAM& parentAccess) const;
-  const std::string& FileOf(bool user) const;
-  THiveRead Read(bool user, THive& hive);
-  LONG Save(const TOpenKey& key);
-  HKEY Add(TOpenKey key);
-
-  THivePaths paths_;
-  THiveFileSystem* fs_;
-  std::map<HKEY, TOpenKey> keys_;
-  HKEY next_ = 1;
-  std::size_t badLine_[2] = {};  // by root: machine, user
+  // What to tell the user when the values under root cannot be read (BadDatabase): the store
+  // and, where one line is at fault, that line.
+  virtual std::string DescribeUnreadable(Root root) const = 0;
 };
 
-}  // namespace gapwise
+}  // namespace gapwise::reg

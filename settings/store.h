@@ -16,8 +16,8 @@ class ERegistryException : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// The settings file exists but cannot be read; the store has also written the message to
-// standard error.
+// The stored values exist but cannot be read (the settings file is damaged); the store has also
+// written the message to standard error.
 class ESettingsFileUnreadable : public ERegistryException {
  public:
   using ERegistryException::ERegistryException;
@@ -29,18 +29,14 @@ inline constexpr const char* kSettingsKeyPath = "\\Software\\Ardentree\\Gapwise"
 // Reads AppPath into installFolder (the current directory when the machine-wide key has no
 // AppPath), then each stored value over settings; never writes. Throws ERegistryException at
 // the first value it cannot accept; what was read before it stays. Throws
-// ESettingsFileUnreadable, naming the file and the line at fault, when the per-user hive file
-// cannot be read.
-void LoadSettings(TDrillSettings& settings, std::string& installFolder, TRegistry& registry);
+// ESettingsFileUnreadable, naming the store (the file and the line at fault), when the per-user
+// values cannot be read.
+void LoadSettings(TDrillSettings& settings, std::string& installFolder, reg::IRegistry& registry);
 
 // Writes all six values, creating the key, and saves them at once when it closes the key; silent
 // when the key cannot be created (an unreadable file included), throws
 // ERegistryException("Failed to set data for '<name>'") when a write fails, after saving the
 // values written before it.
-void SaveSettings(const TDrillSettings& settings, TRegistry& registry);
-
-// The same on the hives of DefaultHivePaths().
-void LoadSettings(TDrillSettings& settings, std::string& installFolder);
-void SaveSettings(const TDrillSettings& settings);
+void SaveSettings(const TDrillSettings& settings, reg::IRegistry& registry);
 
 }  // namespace gapwise

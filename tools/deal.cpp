@@ -220,7 +220,7 @@ namespace {
 // error prints the store's message alone (unless the store has printed it already) and returns
 // false.
 bool ShowSettings(TDrillGame& game, const THivePaths& hives, std::ostream& out, std::ostream& err) {
-  TRegistry registry(hives);
+  THiveRegistry registry(hives);
   std::string installFolder;
   try {
     game.Start([&](TDrillSettings& settings) { LoadSettings(settings, installFolder, registry); });

@@ -9,7 +9,7 @@
 
 #include "engine/puzzle.h"
 #include "engine/types.h"
-#include "settings/registry.h"
+#include "settings/hive_registry.h"
 #include "tools/worksheet_request.h"
 
 namespace gapwise {

@@ -1,6 +1,7 @@
 // gapwise-first-frame game|bare: starts like the game (or opens a bare window of the same size)
 // and quits as soon as the window has painted its first frame, printing the process's peak
 // resident memory in KiB; for timing start-up.
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
@@ -10,9 +11,12 @@
 #include <memory>
 #include <string>
 
+#include "app/backends.h"
 #include "ui/info_dialog.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/application.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/widget.h"
+#include "ui/toolkit/services.h"
 
 namespace {
 
@@ -39,12 +43,12 @@ void PrintPeakMemory() {
   }
 }
 
-int RunGame(TFirstFrame& watcher) {
-  gapwise::TForm1 form;
-  gapwise::TForm3 info(&form);
-  form.installEventFilter(&watcher);
-  form.show();
-  return QCoreApplication::exec();
+int RunGame(gapwise::TApplication& application, TFirstFrame& watcher) {
+  const std::unique_ptr<gapwise::reg::IRegistry> registry = gapwise::SettingsRegistry();
+  gapwise::TForm1 form({registry.get(), {}});
+  gapwise::TForm3 info(&form.Form());
+  gapwise::qt::QtWidget(form.Form())->installEventFilter(&watcher);
+  return application.Run(form.Form());
 }
 
 int RunBare(TFirstFrame& watcher) {
@@ -70,10 +74,9 @@ int main(int argc, char** argv) {
     PrintPeakMemory();
     return status;
   }
-  gapwise::TApplication application(argc, argv);
-  gapwise::SetApplicationTitle(QStringLiteral("Gapwise"));
+  gapwise::TApplication application(argc, argv, "Gapwise", "example.ardentree.Gapwise");
   TFirstFrame watcher;
-  const int status = RunGame(watcher);
+  const int status = RunGame(application, watcher);
   PrintPeakMemory();
   return status;
 }

@@ -7,22 +7,36 @@
 #include <cstdio>
 #include <string>
 
+#include "settings/hive_registry.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/timer.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/application.h"
+#include "ui/toolkit/qt/timer.h"
+#include "ui/toolkit/qt/widget.h"
+#include "ui/toolkit/services.h"
 
 namespace gapwise {
 namespace {
 
 const char* const kKindNames[] = {"addition", "subtraction", "multiplication", "division"};
 
-TForm1Setup Setup(const QTemporaryDir& home, std::uint32_t seed) {
-  return TForm1Setup{{home.filePath("user.reg").toStdString(), ""}, [seed] { return seed; }};
-}
+// Settings in a scratch file that nothing else reads.
+class TScratchSetup {
+ public:
+  TScratchSetup(const QTemporaryDir& home, std::uint32_t seed)
+      : registry_({home.filePath("user.reg").toStdString(), ""}), seed_(seed) {}
+  operator TForm1Setup() {
+    return TForm1Setup{&registry_, [seed = seed_] { return seed; }};
+  }
+
+ private:
+  THiveRegistry registry_;
+  std::uint32_t seed_;
+};
 
 bool Save(TForm1& form, const QString& folder, const QString& name) {
   const QString path = QDir(folder).filePath(name + ".png");
-  if (!form.grab().save(path)) {
+  if (!qt::QtWidget(form.Form())->grab().save(path)) {
     std::fprintf(stderr, "gapwise-screenshot: cannot write %s\n", qPrintable(path));
     return false;
   }
@@ -33,7 +47,8 @@ bool Save(TForm1& form, const QString& folder, const QString& name) {
 // Deals puzzles of one kind until one hides `hidden` digits; in typed mode one digit is typed.
 bool Shoot(const QTemporaryDir& home, std::uint32_t seed, int kind, bool choices, int hidden,
            const QString& folder) {
-  TForm1 form(Setup(home, seed));
+  TScratchSetup setup(home, seed);
+  TForm1 form(setup);
   TDrillGame& game = form.Game();
   game.Settings().Ops[0] = static_cast<std::uint8_t>(kind);
   game.Settings().Checked = 1;
@@ -44,7 +59,7 @@ bool Shoot(const QTemporaryDir& home, std::uint32_t seed, int kind, bool choices
     game.ApplySettings();
   } while (game.Puzzle().Mask.size() != static_cast<std::size_t>(hidden));
   if (!choices) game.TypeKey(game.Puzzle().Answer[0] == '7' ? '3' : '7');
-  form.show();
+  form.Form().Show();
   const QString name =
       QStringLiteral("%1-%2-%3")
           .arg(choices ? "choices" : "typed", kKindNames[kind], QString::number(hidden));
@@ -66,8 +81,9 @@ bool ShootExamples(const QTemporaryDir& home, std::uint32_t seed, const QString&
       {"example-division-1001",
        PuzzleOf(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3)},
   };
-  TForm1 form(Setup(home, seed));
-  form.show();
+  TScratchSetup setup(home, seed);
+  TForm1 form(setup);
+  form.Form().Show();
   for (const auto& [name, puzzle] : examples) {
     form.OnPuzzleChanged(puzzle);
     if (!Save(form, folder, QString::fromLatin1(name))) return false;
@@ -92,8 +108,8 @@ int Run(std::uint32_t seed, const QString& folder) {
 }  // namespace gapwise
 
 int main(int argc, char** argv) {
-  gapwise::PreferOffscreenWithoutDisplay();
-  gapwise::TApplication application(argc, argv);
+  gapwise::qt::PreferOffscreenWithoutDisplay();
+  gapwise::TApplication application(argc, argv, "Gapwise");
   const QStringList args = QCoreApplication::arguments();
   bool ok = args.size() == 3;
   const std::uint32_t seed = ok ? args[1].toUInt(&ok) : 0;
@@ -101,6 +117,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gapwise-screenshot SEED OUTDIR\n");
     return 2;
   }
-  gapwise::TTimer::SetManualTicks(true);
+  gapwise::qt::TTimerDriver::SetManualTicks(true);
   return gapwise::Run(seed, args[2]);
 }

@@ -1,17 +1,16 @@
 #include "ui/help.h"
 
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/shell.h"
+#include "ui/toolkit/services.h"
 
 namespace gapwise {
 
-QString HelpFilePath(const QString& installFolder) {
-  return installFolder + "/gapwise.chm";
+std::string HelpFilePath(const std::string& installFolder) {
+  return PathIn(installFolder, "gapwise.chm");
 }
 
-void OpenHelp(QWidget* owner, const QString& installFolder) {
-  const QString path = HelpFilePath(installFolder);
-  if (FileExists(path)) return OpenWithDesktop(path);
+void OpenHelp(TForm* owner, const std::string& installFolder) {
+  const std::string path = HelpFilePath(installFolder);
+  if (FileExists(path)) return ShellOpen(owner, path);
   ShowMessage(owner, "File missing");
 }
 

@@ -1,17 +1,18 @@
 // The "?" command: opens gapwise.chm from the installation folder, or says "File missing".
 #pragma once
 
-#include <QString>
-
-class QWidget;
+#include <string>
 
 namespace gapwise {
 
-// installFolder followed directly by "/gapwise.chm"; no separator is added or removed.
-QString HelpFilePath(const QString& installFolder);
+class TForm;
 
-// Hands the help file to the desktop's opener and returns at once when a file (not a folder)
-// is there; otherwise shows "File missing" in a message box owned by `owner`.
-void OpenHelp(QWidget* owner, const QString& installFolder);
+// installFolder followed directly by the platform's separator and "gapwise.chm"; no separator
+// is added or removed.
+std::string HelpFilePath(const std::string& installFolder);
+
+// Hands the help file to the system's viewer and returns at once when a file (not a folder) is
+// there; otherwise shows "File missing" in a message box over `owner`.
+void OpenHelp(TForm* owner, const std::string& installFolder);
 
 }  // namespace gapwise

@@ -1,62 +1,47 @@
 #include "ui/main_window.h"
 
-#include <QPushButton>
-#include <QScopeGuard>
-
 #include "settings/dialog/options_dialog.h"
-#include "settings/hive_paths.h"
 #include "settings/store.h"
 #include "ui/help.h"
 #include "ui/info_dialog.h"
 #include "ui/puzzle_area.h"
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/key_preview.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/form.h"
 #include "ui/toolkit/radio_group.h"
-#include "ui/toolkit/static_text.h"
+#include "ui/toolkit/services.h"
 #include "ui/toolkit/timer.h"
 
 namespace gapwise {
+namespace {
 
-TForm1Setup DefaultSetup() {
-  return TForm1Setup{DefaultHivePaths(), nullptr};
+TDrillGame::SeedSource SeedOrSystem(TDrillGame::SeedSource seed) {
+  return seed ? std::move(seed) : TDrillGame::SeedSource(SystemSeed);
 }
 
+}  // namespace
+
 TForm1::TForm1(TForm1Setup setup)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint),
-      hives_(std::move(setup.Hives)),
-      game_(*this, std::move(setup.Seed)) {
+    : registry_(*setup.Registry),
+      form_(std::make_unique<TForm>(nullptr, bsSingle)),
+      game_(*this, SeedOrSystem(std::move(setup.Seed))) {
   CreateControls();
-  move(372, 171);
+  form_->MoveTo(372, 171);
   ConnectHandlers();
   StartUp();
 }
 
 TForm1::~TForm1() = default;
 
-// Each handler runs guarded: an error that escapes it is shown in the error box right there,
-// before it could unwind through the toolkit's own code.
 void TForm1::ConnectHandlers() {
-  const auto click = [this](QPushButton* button, void (TForm1::*handler)()) {
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { RunHandler([this, handler] { (this->*handler)(); }); });
-  };
-  click(Button1, &TForm1::Button1Click);
-  click(Button2, &TForm1::Button2Click);
-  click(Button3, &TForm1::Button3Click);
-  click(Button4, &TForm1::Button4Click);
-  click(Button5, &TForm1::Button5Click);
-  Timer1->OnTimer = [this] { RunHandler([this] { Timer1Timer(); }); };
-  keyPreview_->OnKeyPress = [this](char c) { RunHandler([this, c] { FormKeyPress(c); }); };
-  keyPreview_->OnKeyDown = [this](std::uint16_t key) {
-    RunHandler([this, key] { FormKeyDown(key); });
-  };
-  RadioGroup1->OnClick = [this](int index) {
-    RunHandler([this, index] { RadioGroup1Click(index); });
-  };
+  Button1->OnClick = [this] { Button1Click(); };
+  Button2->OnClick = [this] { Button2Click(); };
+  Button3->OnClick = [this] { Button3Click(); };
+  Button4->OnClick = [this] { Button4Click(); };
+  Button5->OnClick = [this] { Button5Click(); };
+  Timer1->OnTimer = [this] { Timer1Timer(); };
+  form_->OnKeyPress = [this](char c) { FormKeyPress(c); };
+  form_->OnKeyDown = [this](std::uint16_t key) { FormKeyDown(key); };
+  RadioGroup1->OnClick = [this](int index) { RadioGroup1Click(index); };
 }
 
 // A failed load leaves a dealt puzzle, but nobody has seen it while the error box is open: its
@@ -74,12 +59,8 @@ void TForm1::StartUp() {
 // The loader records the installation folder, which the "?" command needs, also when a later
 // value fails to load.
 void TForm1::FormCreate() {
-  game_.Start([this](TDrillSettings& settings) {
-    TRegistry registry(hives_);
-    std::string folder = installFolder_.toStdString();
-    const auto record = qScopeGuard([&] { installFolder_ = QString::fromStdString(folder); });
-    LoadSettings(settings, folder, registry);
-  });
+  game_.Start(
+      [this](TDrillSettings& settings) { LoadSettings(settings, installFolder_, registry_); });
 }
 
 void TForm1::Button1Click() {
@@ -88,35 +69,34 @@ void TForm1::Button1Click() {
 
 // Closes only when the settings were saved; closing any other way saves nothing.
 void TForm1::Button2Click() {
-  TRegistry registry(hives_);
-  SaveSettings(game_.Settings(), registry);
-  close();
+  SaveSettings(game_.Settings(), registry_);
+  form_->Close();
 }
 
 // The dialog edits the game's settings in place; whatever way it closed, a new puzzle follows.
 void TForm1::Button3Click() {
   game_.PauseCountdown();
   {
-    TForm2 dialog(this, game_.Settings());
-    dialog.exec();
+    TForm2 dialog(form_.get(), game_.Settings());
+    dialog.ShowModal();
   }
   ApplyTimeLeftRule();
   ApplyAnswerBoxRule();
-  Button1->setFocus();
+  Button1->SetFocus();
   game_.ApplySettings();
 }
 
 void TForm1::Button4Click() {
   game_.PauseCountdown();
   {
-    TForm3 dialog(this);
-    dialog.exec();
+    TForm3 dialog(form_.get());
+    dialog.ShowModal();
   }
   game_.ResumeCountdown();
 }
 
 void TForm1::Button5Click() {
-  OpenHelp(this, installFolder_);
+  OpenHelp(form_.get(), installFolder_);
 }
 
 void TForm1::Timer1Timer() {
@@ -136,13 +116,13 @@ void TForm1::RadioGroup1Click(int index) {
 }
 
 void TForm1::ApplyAnswerBoxRule() {
-  StaticText1->setVisible(!game_.Settings().MultChoice);
+  StaticText1->SetVisible(!game_.Settings().MultChoice);
 }
 
 void TForm1::ApplyTimeLeftRule() {
   const bool timed = game_.Settings().TimeLimited;
-  Label12->setVisible(timed);
-  Label13->setVisible(timed);
+  Label12->SetVisible(timed);
+  Label13->SetVisible(timed);
 }
 
 }  // namespace gapwise

@@ -1,19 +1,19 @@
 // The main window TForm1: the view of the running drill game and the home of its commands.
 #pragma once
 
-#include <QString>
-#include <QWidget>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "engine/game.h"
-#include "settings/registry.h"
-
-class QPushButton;
 
 namespace gapwise {
 
-class TKeyPreview;
+namespace reg {
+class IRegistry;
+}
+class TButton;
+class TForm;
 class TLabel;
 class TPanel;
 class TPuzzleArea;
@@ -21,28 +21,26 @@ class TRadioGroup;
 class TStaticText;
 class TTimer;
 
-// Where the window's game comes from: the settings hives and the random seed (the clock when
-// empty). Tests give temporary hives and a fixed seed.
+// Where the window's game comes from: the registry that holds the settings, and the random seed
+// (the system's when empty). Tests give a registry over temporary files and a fixed seed.
 struct TForm1Setup {
-  THivePaths Hives;
+  reg::IRegistry* Registry = nullptr;
   TDrillGame::SeedSource Seed;
 };
-
-// The user's own hives and the clock.
-TForm1Setup DefaultSetup();
 
 // Where the seconds left stand in the score area while they fit.
 inline constexpr int kSecondsLeft = 104;
 
-class TForm1 : public QWidget, public IDrillView {
+class TForm1 : public IDrillView {
  public:
   // Makes the controls, then runs FormCreate: the game starts and deals its first puzzle before
   // the window is shown. An error in FormCreate is shown in the error box; the window still works.
-  explicit TForm1(TForm1Setup setup = DefaultSetup());
+  explicit TForm1(TForm1Setup setup);
   ~TForm1() override;
 
+  TForm& Form() const { return *form_; }
   TDrillGame& Game() { return game_; }
-  const QString& InstallFolder() const { return installFolder_; }
+  const std::string& InstallFolder() const { return installFolder_; }
 
   // The visibility rules: the answer box in typed mode, the time-left display with a time limit.
   void ApplyAnswerBoxRule();
@@ -62,14 +60,14 @@ class TForm1 : public QWidget, public IDrillView {
 
   // The controls, back to front.
   TPanel* Panel1 = nullptr;
-  QPushButton* Button1 = nullptr;
+  TButton* Button1 = nullptr;
   TRadioGroup* RadioGroup1 = nullptr;
-  QPushButton* Button2 = nullptr;
+  TButton* Button2 = nullptr;
   TPanel* Panel2 = nullptr;
-  QPushButton* Button3 = nullptr;
-  QPushButton* Button4 = nullptr;
+  TButton* Button3 = nullptr;
+  TButton* Button4 = nullptr;
   TStaticText* StaticText1 = nullptr;
-  QPushButton* Button5 = nullptr;
+  TButton* Button5 = nullptr;
   TLabel* Label4 = nullptr;  // in Panel2
   TLabel* Label5 = nullptr;
   TLabel* Label6 = nullptr;
@@ -83,9 +81,7 @@ class TForm1 : public QWidget, public IDrillView {
 
  private:
   void CreateControls();
-  QPushButton* MakeButton(const QRect& bounds, const QString& caption);
   void CreateScoreArea();
-  void SetTabOrder();
   void ConnectHandlers();
 
   void StartUp();
@@ -100,10 +96,11 @@ class TForm1 : public QWidget, public IDrillView {
   void FormKeyDown(std::uint16_t key);
   void RadioGroup1Click(int index);
 
-  THivePaths hives_;
+  reg::IRegistry& registry_;
+  std::unique_ptr<TForm> form_;
+  std::unique_ptr<TTimer> timer_;
   TDrillGame game_;
-  QString installFolder_;
-  TKeyPreview* keyPreview_ = nullptr;
+  std::string installFolder_;
 };
 
 }  // namespace gapwise

@@ -1,6 +1,7 @@
 #include "ui/puzzle_area.h"
 
-#include "ui/toolkit/fonts.h"
+#include "engine/layout.h"
+#include "ui/toolkit/controls.h"
 
 namespace gapwise {
 namespace {
@@ -9,8 +10,8 @@ constexpr int kCellFontPixels = 21;
 
 // A cell label's or a rule line's place as a rectangle.
 template <typename TBox>
-QRect Box(const TBox& box) {
-  return QRect(box.Left, box.Top, box.Width, box.Height);
+TRect Box(const TBox& box) {
+  return TRect{box.Left, box.Top, box.Width, box.Height};
 }
 
 // The rule lines of a kind at their designed places, before the first puzzle moves them.
@@ -20,94 +21,114 @@ std::vector<TPixelBox> DesignedRules(TPuzzleKind kind) {
   return RuleLines(designed);
 }
 
+// The left edge of each character's column of text in a label `width` wide: from the right edge
+// back for a right-aligned label, from the left edge on otherwise, moved by `offset`.
+std::vector<int> ColumnLefts(const std::string& text, int width, bool rightAligned, int offset) {
+  const TTextColumns columns = TextColumns(text);
+  const int start = rightAligned ? width - columns.Width - offset : offset;
+  std::vector<int> lefts = columns.Lefts;
+  for (int& left : lefts) left += start;
+  return lefts;
+}
+
+// The mask is sized to its text on the grid but one pixel short, so that it never reaches into
+// the next column; for a right-aligned cell its grid starts one pixel in.
+void PlaceMask(TColumnLabel& mask, const std::string& text, int left, int top, int offset) {
+  const int width = TextColumns(text).Width - 1;
+  mask.SetBounds({left, top, width, kMaskHeight});
+  mask.SetColumns(text, ColumnLefts(text, width, false, offset), kCellCharWidth);
+}
+
 }  // namespace
 
 // Back to front in each panel: cell labels, sign, rule lines, mask, then the next panel in.
-TPuzzleArea::TPuzzleArea(TPanel* panel1) : Panel1(panel1) {
-  panels_[pkAddition] = Panel1;
-  MakeCells(pkAddition, Panel1);
-  Label11 = MakeSign(Panel1, pkAddition);
-  Label8 = MakeRule(Panel1, Box(DesignedRules(pkAddition)[0]));
-  masks_[pkAddition] = new TMaskLabel(Panel1, QPoint(72, 24));
-  Panel3 = panels_[pkSubtraction] = InnerPanel(Panel1);
-  MakeCells(pkSubtraction, Panel3);
-  Label18 = MakeSign(Panel3, pkSubtraction);
-  Label15 = MakeRule(Panel3, Box(DesignedRules(pkSubtraction)[0]));
-  masks_[pkSubtraction] = new TMaskLabel(Panel3, QPoint(72, 24));
-  Panel4 = panels_[pkMultiplication] = InnerPanel(Panel3);
-  MakeCells(pkMultiplication, Panel4);
-  Label23 = MakeSign(Panel4, pkMultiplication);
-  const std::vector<TPixelBox> multiplication = DesignedRules(pkMultiplication);
-  Label20 = MakeRule(Panel4, Box(multiplication[0]));
-  Label26 = MakeRule(Panel4, Box(multiplication[1]));
-  masks_[pkMultiplication] = new TMaskLabel(Panel4, QPoint(72, 24));
-  Panel5 = panels_[pkDivision] = InnerPanel(Panel4);
-  MakeCells(pkDivision, Panel5);
-  const std::vector<TPixelBox> division = DesignedRules(pkDivision);
-  Label28 = MakeRule(Panel5, Box(division[0]));
-  Label31 = MakeRule(Panel5, Box(division[1]));
-  Label34 = MakeRule(Panel5, Box(division[2]));
-  Label35 = MakeRule(Panel5, Box(division[3]));
-  masks_[pkDivision] = new TMaskLabel(Panel5, QPoint(72, 24));
+TPuzzleArea::TPuzzleArea(TPanel& panel1) : Panel1(&panel1) {
+  Fill(pkAddition, panel1);
+  Panel3 = InnerPanel(panel1);
+  Fill(pkSubtraction, *Panel3);
+  Panel4 = InnerPanel(*Panel3);
+  Fill(pkMultiplication, *Panel4);
+  Panel5 = InnerPanel(*Panel4);
+  Fill(pkDivision, *Panel5);
+  Label8 = rules_[pkAddition][0];
+  Label11 = signs_[pkAddition];
+  Label15 = rules_[pkSubtraction][0];
+  Label18 = signs_[pkSubtraction];
+  Label20 = rules_[pkMultiplication][0];
+  Label26 = rules_[pkMultiplication][1];
+  Label23 = signs_[pkMultiplication];
+  Label28 = rules_[pkDivision][0];
+  Label31 = rules_[pkDivision][1];
+  Label34 = rules_[pkDivision][2];
+  Label35 = rules_[pkDivision][3];
 }
 
-TPanel* TPuzzleArea::InnerPanel(TPanel* parent) {
-  return new TPanel(parent, QRect(0, 0, 169, 209), Qt::white);
+TPanel* TPuzzleArea::InnerPanel(TPanel& parent) {
+  return parent.Make<TPanel>(TRect{0, 0, 169, 209}, clWhite);
 }
 
-void TPuzzleArea::MakeCells(TPuzzleKind kind, TPanel* panel) {
+void TPuzzleArea::Fill(TPuzzleKind kind, TPanel& panel) {
+  panels_[kind] = &panel;
   for (std::size_t i = 0; i < CellCount(kind); ++i) {
-    const TCellBox box = DesignedCellBox(kind, i);
-    cells_[kind].push_back(new TGridLabel(panel, Box(box), box.RightAligned));
+    auto* cell = panel.Make<TColumnLabel>(Box(DesignedCellBox(kind, i)));
+    cell->SetFont(FontOf(kCellFontPixels));
+    cells_[kind].push_back(cell);
   }
+  if (const std::string sign = SignText(kind); !sign.empty()) {
+    signs_[kind] = panel.Make<TLabel>(Box(kSignBox), sign, false, taCenter);
+    signs_[kind]->SetFont(FontOf(kCellFontPixels));
+  }
+  for (const TPixelBox& rule : DesignedRules(kind)) {
+    rules_[kind].push_back(panel.Make<TLabel>(Box(rule)));
+    rules_[kind].back()->SetColor(clBlack);
+  }
+  masks_[kind] = panel.Make<TColumnLabel>(TRect{72, 24, kCellCharWidth - 1, kMaskHeight});
+  masks_[kind]->SetFont(FontOf(kCellFontPixels, fsRegular, clRed));
+  masks_[kind]->SetColor(clWhite);
 }
 
-TLabel* TPuzzleArea::MakeSign(TPanel* panel, TPuzzleKind kind) {
-  const QString sign = QString::fromStdString(SignText(kind));
-  auto* label = new TLabel(panel, Box(kSignBox), sign, false, Qt::AlignHCenter);
-  label->SetFontAndColor(PixelFont(kCellFontPixels), Qt::black);
-  return label;
-}
-
-QString TPuzzleArea::ShowPuzzle(const TPuzzle& puzzle) {
+std::string TPuzzleArea::ShowPuzzle(const TPuzzle& puzzle) {
   const TPuzzleLayout layout = LayoutPuzzle(puzzle);
   ShowPanels(puzzle.Kind);
   ApplyGeometry(layout);
-  const std::vector<TGridLabel*>& cells = cells_[puzzle.Kind];
+  const std::vector<TColumnLabel*>& cells = cells_[puzzle.Kind];
   for (std::size_t i = 0; i < cells.size(); ++i) {
-    cells[i]->SetCaption(QString::fromStdString(layout.Texts[i]));
+    const bool right = layout.Boxes[i].RightAligned;
+    const std::string& text = layout.Texts[i];
+    cells[i]->SetColumns(text, ColumnLefts(text, cells[i]->Width(), right, 0), kCellCharWidth);
   }
   // A right-aligned cell's mask starts one pixel into the first hidden column.
-  const bool right = cells[puzzle.MaskedCell]->RightAligned();
-  masks_[puzzle.Kind]->SetMask(QString::fromStdString(puzzle.Mask), layout.MaskLeft, layout.MaskTop,
-                               right ? -1 : 0);
-  return QString::fromStdString(layout.Caption);
+  const bool right = layout.Boxes[puzzle.MaskedCell].RightAligned;
+  PlaceMask(*masks_[puzzle.Kind], puzzle.Mask, layout.MaskLeft, layout.MaskTop, right ? -1 : 0);
+  return layout.Caption;
 }
 
 // An inner panel that is shown hides everything of its parents.
 void TPuzzleArea::ShowPanels(TPuzzleKind kind) {
   if (kind == pkAddition) {
-    Panel3->hide();
+    Panel3->Hide();
     return;
   }
-  Panel3->show();
+  Panel3->Show();
   if (kind == pkSubtraction) {
-    Panel4->hide();
+    Panel4->Hide();
     return;
   }
-  Panel4->show();
-  Panel5->setVisible(kind == pkDivision);
+  Panel4->Show();
+  Panel5->SetVisible(kind == pkDivision);
 }
 
 void TPuzzleArea::ApplyGeometry(const TPuzzleLayout& layout) {
   const std::vector<TPixelBox> rules = RuleLines(layout);
-  if (layout.Kind == pkMultiplication) Label26->setGeometry(Box(rules[1]));
+  if (layout.Kind == pkMultiplication) Label26->SetBounds(Box(rules[1]));
   if (layout.Kind != pkDivision) return;
-  const std::vector<TGridLabel*>& cells = cells_[pkDivision];
-  for (std::size_t i = 3; i < cells.size(); ++i)
-    cells[i]->move(layout.Boxes[i].Left, layout.Boxes[i].Top);
-  Label34->setGeometry(Box(rules[2]));
-  Label35->setGeometry(Box(rules[3]));
+  const std::vector<TColumnLabel*>& cells = cells_[pkDivision];
+  for (std::size_t i = 3; i < cells.size(); ++i) {
+    cells[i]->SetBounds(
+        {layout.Boxes[i].Left, layout.Boxes[i].Top, cells[i]->Width(), cells[i]->Height()});
+  }
+  Label34->SetBounds(Box(rules[2]));
+  Label35->SetBounds(Box(rules[3]));
 }
 
 }  // namespace gapwise

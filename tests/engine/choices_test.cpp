@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "tests/engine/forced_random.h"
+#include "forced_random.h"
 
 namespace gapwise {
 namespace {

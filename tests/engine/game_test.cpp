@@ -6,7 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
-#include "tests/engine/recording_view.h"
+#include "recording_view.h"
 
 namespace gapwise {
 namespace {

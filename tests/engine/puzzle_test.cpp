@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "tests/engine/forced_random.h"
+#include "forced_random.h"
 
 namespace gapwise {
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/registry.h"
+#include "settings/hive_registry.h"
 
 namespace gapwise {
 namespace {

@@ -26,21 +26,23 @@ struct ValueCase {
 };
 
 const ValueCase kValueCases[] = {
-    {"String", R"("v"="abc")", {REG_SZ, Text("abc")}},
-    {"EmptyString", R"("v"="")", {REG_SZ, Text("")}},
-    {"Escapes", R"("v"="C:\\Program Files\\\"Q\"")", {REG_SZ, Text(R"(C:\Program Files\"Q")")}},
-    {"Semicolon", R"("v"="a;b")", {REG_SZ, Text("a;b")}},
-    {"Dword", R"("v"=dword:0000001e)", {REG_DWORD, {0x1e, 0, 0, 0}}},
-    {"DwordShortUpper", R"("v"=DWORD:FF)", {REG_DWORD, {0xff, 0, 0, 0}}},
-    {"DwordSpacedComment", "\"v\" = dword:80000001 ; note", {REG_DWORD, {1, 0, 0, 0x80}}},
-    {"Binary", R"("v"=hex:03,01,02,03)", {REG_BINARY, {3, 1, 2, 3}}},
-    {"EmptyBinary", R"("v"=hex:)", {REG_BINARY, {}}},
-    {"TypedDword", R"("v"=hex(4):01,00)", {REG_DWORD, {1, 0}}},
-    {"ExpandString", R"("v"=hex(2):25,41,25,00)", {REG_EXPAND_SZ, Text("%A%")}},
-    {"EmptyNone", R"("v"=hex(0):)", {REG_NONE, {}}},
-    {"HexType", R"("v"=hex(b):01,02,03,04,05,06,07,08)", {11, {1, 2, 3, 4, 5, 6, 7, 8}}},
-    {"Continued", "\"v\"=hex:01,02,\\\r\n  03,04,\\\r\n\t05", {REG_BINARY, {1, 2, 3, 4, 5}}},
-    {"ContinuedLf", "\"v\"=hex:0a,\\\n  0b", {REG_BINARY, {10, 11}}},
+    {"String", R"("v"="abc")", {reg::Type::String, Text("abc")}},
+    {"EmptyString", R"("v"="")", {reg::Type::String, Text("")}},
+    {"Escapes",
+     R"("v"="C:\\Program Files\\\"Q\"")",
+     {reg::Type::String, Text(R"(C:\Program Files\"Q")")}},
+    {"Semicolon", R"("v"="a;b")", {reg::Type::String, Text("a;b")}},
+    {"Dword", R"("v"=dword:0000001e)", {reg::Type::Dword, {0x1e, 0, 0, 0}}},
+    {"DwordShortUpper", R"("v"=DWORD:FF)", {reg::Type::Dword, {0xff, 0, 0, 0}}},
+    {"DwordSpacedComment", "\"v\" = dword:80000001 ; note", {reg::Type::Dword, {1, 0, 0, 0x80}}},
+    {"Binary", R"("v"=hex:03,01,02,03)", {reg::Type::Binary, {3, 1, 2, 3}}},
+    {"EmptyBinary", R"("v"=hex:)", {reg::Type::Binary, {}}},
+    {"TypedDword", R"("v"=hex(4):01,00)", {reg::Type::Dword, {1, 0}}},
+    {"ExpandString", R"("v"=hex(2):25,41,25,00)", {reg::Type::ExpandString, Text("%A%")}},
+    {"EmptyNone", R"("v"=hex(0):)", {reg::Type::None, {}}},
+    {"HexType", R"("v"=hex(b):01,02,03,04,05,06,07,08)", {reg::Type{11}, {1, 2, 3, 4, 5, 6, 7, 8}}},
+    {"Continued", "\"v\"=hex:01,02,\\\r\n  03,04,\\\r\n\t05", {reg::Type::Binary, {1, 2, 3, 4, 5}}},
+    {"ContinuedLf", "\"v\"=hex:0a,\\\n  0b", {reg::Type::Binary, {10, 11}}},
 };
 
 class HiveValues : public ::testing::TestWithParam<ValueCase> {};
@@ -138,7 +140,7 @@ TEST(Hive, ReadsAndKeepsAUnicodeExport) {
   EXPECT_EQ(hive->FindValue(key, "AppPath")->Data, Text("C:\\G"));
   EXPECT_EQ(hive->FindValue(key, "Expand")->Data, Text("%A%"));
   EXPECT_EQ(hive->Serialize(), exported);
-  ASSERT_TRUE(hive->SetValue(key, "n", {REG_EXPAND_SZ, Text("%B%")}));
+  ASSERT_TRUE(hive->SetValue(key, "n", {reg::Type::ExpandString, Text("%B%")}));
   const std::string saved = hive->Serialize();
   EXPECT_EQ(saved.substr(0, exported.size() - 4), exported.substr(0, exported.size() - 4));
   EXPECT_NE(saved.find(Utf16("\"n\"=hex(2):25,00,42,00,25,00,00,00\r\n").substr(2)),
@@ -147,16 +149,16 @@ TEST(Hive, ReadsAndKeepsAUnicodeExport) {
 
 // A value set into a hive is written so that reading the file gives it back.
 const THiveValue kRoundTrips[] = {
-    {REG_SZ, Text("C:\\a \"b\";c")},
-    {REG_SZ, Text("two\nlines")},
-    {REG_SZ, {'n', 'o', 'n', 'u', 'l'}},
-    {REG_SZ, {'a', 0, 'b', 0}},
-    {REG_EXPAND_SZ, Text("%HOME%")},
-    {REG_DWORD, {1, 2, 3, 4}},
-    {REG_DWORD, {1, 2}},
-    {REG_BINARY, Bytes(100, 0xab)},
-    {REG_NONE, {}},
-    {0x12345678, {9}},
+    {reg::Type::String, Text("C:\\a \"b\";c")},
+    {reg::Type::String, Text("two\nlines")},
+    {reg::Type::String, {'n', 'o', 'n', 'u', 'l'}},
+    {reg::Type::String, {'a', 0, 'b', 0}},
+    {reg::Type::ExpandString, Text("%HOME%")},
+    {reg::Type::Dword, {1, 2, 3, 4}},
+    {reg::Type::Dword, {1, 2}},
+    {reg::Type::Binary, Bytes(100, 0xab)},
+    {reg::Type::None, {}},
+    {reg::Type{0x12345678}, {9}},
 };
 
 TEST(Hive, WrittenValuesReadBack) {
@@ -177,7 +179,7 @@ TEST(Hive, WrittenValuesReadBack) {
 
 TEST(Hive, RefusesNamesTheFormatCannotHold) {
   THive hive;
-  EXPECT_FALSE(hive.SetValue(kPath, "a\nb", {REG_DWORD, {0, 0, 0, 0}}));
+  EXPECT_FALSE(hive.SetValue(kPath, "a\nb", {reg::Type::Dword, {0, 0, 0, 0}}));
   EXPECT_FALSE(hive.CreateKey("HKEY_CURRENT_USER\\x\ry"));
   EXPECT_EQ(hive.Serialize(), "REGEDIT4\r\n\r\n");
 }
@@ -185,7 +187,7 @@ TEST(Hive, RefusesNamesTheFormatCannotHold) {
 TEST(Hive, KeepsLfLineEnds) {
   auto hive = THive::Parse("REGEDIT4\n\n" + std::string(kUserKey) + "\n\"a\"=\"x\"\n");
   ASSERT_TRUE(hive);
-  ASSERT_TRUE(hive->SetValue(kPath, "b", {REG_DWORD, {1, 0, 0, 0}}));
+  ASSERT_TRUE(hive->SetValue(kPath, "b", {reg::Type::Dword, {1, 0, 0, 0}}));
   EXPECT_EQ(hive->Serialize(),
             "REGEDIT4\n\n" + std::string(kUserKey) + "\n\"a\"=\"x\"\n\"b\"=dword:00000001\n");
 }

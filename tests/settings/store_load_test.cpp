@@ -131,7 +131,7 @@ TEST_P(StoreLoad, ReadsAsTheGameExpects) {
   const LoadCase& row = GetParam();
   if (row.User) WriteFile(UserFile(), *row.User);
   if (row.Machine) WriteFile(MachineFile(), *row.Machine);
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   TDrillSettings settings;
   std::string folder = "before";
   std::string error;
@@ -158,7 +158,7 @@ TEST_P(StoreLoad, ReadsAsTheGameExpects) {
 INSTANTIATE_TEST_SUITE_P(Rows, StoreLoad, ::testing::ValuesIn(kLoadCases), kRowName);
 
 TEST_F(HiveTest, LoadCreatesNothing) {
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   TDrillSettings settings;
   std::string folder;
   LoadSettings(settings, folder, registry);

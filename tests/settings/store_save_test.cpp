@@ -24,7 +24,7 @@ using testing_support::Reg;
 using testing_support::StatusOfChild;
 using testing_support::WriteFile;
 
-TDrillSettings Load(TRegistry& registry) {
+TDrillSettings Load(THiveRegistry& registry) {
   TDrillSettings settings;
   std::string folder;
   LoadSettings(settings, folder, registry);
@@ -32,7 +32,7 @@ TDrillSettings Load(TRegistry& registry) {
 }
 
 TEST_F(HiveTest, SaveWritesANewHiveInTheRegistryEditorsFormat) {
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   TDrillSettings settings;  // the dialog has left division alone
   settings.Ops[0] = pkDivision;
   settings.Checked = 1;
@@ -48,7 +48,7 @@ TEST_F(HiveTest, SaveWritesANewHiveInTheRegistryEditorsFormat) {
 }
 
 TEST_F(HiveTest, SaveThenLoadGivesBackEveryByte) {
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   const TDrillSettings saved{{2, 0, 3, 1}, 2, false, -7, false, true};
   SaveSettings(saved, registry);
   EXPECT_EQ(Load(registry), saved);
@@ -56,7 +56,7 @@ TEST_F(HiveTest, SaveThenLoadGivesBackEveryByte) {
 
 TEST_F(HiveTest, BooleanTwoIsSavedBackAsOne) {
   WriteFile(UserFile(), Reg({kUserKey, R"("tlimited"=dword:00000002)"}));
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   SaveSettings(Load(registry), registry);
   EXPECT_NE(ReadFile(UserFile()).find("\"tlimited\"=dword:00000001\r\n"), std::string::npos);
 }
@@ -74,7 +74,7 @@ TEST_F(HiveTest, SaveKeepsWhatItDoesNotWrite) {
             "\"checked\"=dword:00000002 ; two kinds\n"
             "\"window\"=\"left\"\n"
             "; trailing comment\n");
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   SaveSettings(TDrillSettings{}, registry);
   EXPECT_EQ(ReadFile(UserFile()),
             "REGEDIT4\n"
@@ -113,7 +113,7 @@ class SaveOverUnparseable : public HiveTest, public ::testing::WithParamInterfac
 
 TEST_P(SaveOverUnparseable, LeavesTheFileAsItWas) {
   WriteFile(UserFile(), GetParam().Bytes);
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   EXPECT_NO_THROW(SaveSettings(TDrillSettings{}, registry));
   EXPECT_EQ(ReadFile(UserFile()), GetParam().Bytes);
   EXPECT_EQ(FilesBesideUserHive(), 1u);
@@ -158,7 +158,7 @@ class SaveFaults : public HiveTest {
  protected:
   // The error text of a save of DivisionOnly() over kOld, empty when there was none.
   std::string Save(THiveFileSystem& fs) {
-    TRegistry registry(paths_, fs);
+    THiveRegistry registry(paths_, fs);
     try {
       SaveSettings(DivisionOnly(), registry);
     } catch (const ERegistryException& e) {
@@ -203,12 +203,11 @@ TEST_F(SaveFaults, AFailedCallLeavesTheOldFileAndIsReported) {
   std::string saved;
   const std::size_t calls = CallsOfASave(saved).size();
   TFaultyFileSystem counter;
-  TRegistry registry(paths_, counter);
-  HKEY key = 0;
-  registry.RegCreateKeyEx(HKEY_CURRENT_USER, kSettingsKeyPath + 1, 0, nullptr, 0, KEY_ALL_ACCESS,
-                          nullptr, &key, nullptr);
+  THiveRegistry registry(paths_, counter);
+  reg::Key key = 0;
+  registry.CreateKey(reg::Root::CurrentUser, kSettingsKeyPath + 1, reg::kAllAccess, key);
   const std::size_t opening = counter.Calls().size();
-  registry.RegCloseKey(key);
+  registry.CloseKey(key);
   for (std::size_t call = 1; call <= calls; ++call) {
     SCOPED_TRACE("failed call " + std::to_string(call));
     WriteFile(UserFile(), kOld);
@@ -233,7 +232,7 @@ TEST_F(HiveTest, ASaveRemovesTheTemporaryFilesOfCrashedSavesOnly) {
   WriteFile(folder / ".registry.reg.tmp-Ab12Cd", "left by a crash");
   const int running = ::open((folder / kept[0]).c_str(), O_RDONLY | O_CLOEXEC);
   ASSERT_EQ(::flock(running, LOCK_EX), 0);
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   SaveSettings(DivisionOnly(), registry);
   ::close(running);
   EXPECT_FALSE(std::filesystem::exists(folder / ".registry.reg.tmp-Ab12Cd"));
@@ -256,7 +255,7 @@ TEST_F(HiveTest, AWriteThatWouldOverfillTheFileFailsAndTheEarlierOnesAreSaved) {
     full += ";\r\n";
     full.insert(full.size() - 2, kMaxHiveBytes - full.size(), ';');
     WriteFile(UserFile(), full);
-    TRegistry registry(paths_);
+    THiveRegistry registry(paths_);
     try {
       SaveSettings(TDrillSettings{}, registry);
       ADD_FAILURE() << "no error";
@@ -316,7 +315,7 @@ TEST_P(SaveWhere, TheFileCanOnlyBeWrittenInPlaceOrNotAtAll) {
   const bool existed = std::filesystem::exists(UserFile());
   const int status = StatusOfChild([&] {
     DropFileCapabilities();
-    TRegistry registry(paths_);
+    THiveRegistry registry(paths_);
     EXPECT_NO_THROW(SaveSettings(DivisionOnly(), registry));
     EXPECT_EQ(registry.OpenKeyCount(), 0u);
   });
@@ -357,7 +356,7 @@ TEST_P(SaveThroughALink, ReplacesTheTargetAndKeepsTheLink) {
   }
   std::filesystem::create_directories(UserFile().parent_path());
   std::filesystem::create_symlink(link, UserFile());
-  TRegistry registry(paths_);
+  THiveRegistry registry(paths_);
   SaveSettings(DivisionOnly(), registry);
   EXPECT_EQ(std::filesystem::read_symlink(UserFile()), link);
   EXPECT_NE(ReadFile(target).find("\"ops\"=hex:03,01,02,03"), std::string::npos);

@@ -5,31 +5,36 @@
 #include <QRadioButton>
 
 #include "engine/reading.h"
+#include "form_support.h"
 #include "settings/dialog/options_dialog.h"
-#include "tests/ui/form_support.h"
-#include "tests/ui/ui_test_main.h"
 #include "ui/info_dialog.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/panel.h"
-#include "ui/toolkit/radio_group.h"
-#include "ui/toolkit/static_text.h"
+#include "ui/toolkit/controls.h"
+#include "ui_test_main.h"
 
 using gapwise::TForm1;
 using gapwise::testing::OpenForm;
+using gapwise::testing::RadioButton;
 using gapwise::testing::TTempHives;
 using gapwise::testing::Type;
+using gapwise::testing::W;
 
 namespace {
 
 QAccessibleInterface* Of(QObject* object) {
   return QAccessible::queryAccessibleInterface(object);
 }
+QAccessibleInterface* Of(const gapwise::TControl* control) {
+  return Of(W(control));
+}
 
 QString NameOf(QObject* object) {
   return Of(object)->text(QAccessible::Name);
 }
+QString NameOf(const gapwise::TControl* control) {
+  return NameOf(W(control));
+}
 
-std::unique_ptr<TForm1> Open(const TTempHives& hives, bool choices, int limit = 30) {
+std::unique_ptr<TForm1> Open(TTempHives& hives, bool choices, int limit = 30) {
   gapwise::TDrillSettings settings;
   settings.MultChoice = choices;
   settings.TimeLimit = limit;
@@ -60,15 +65,15 @@ class AccessibilityTest : public QObject {
     QCOMPARE(area->text(QAccessible::Description).toStdString(),
              gapwise::ReadPuzzle(puzzle).Description);
     QCOMPARE(NameOf(form->RadioGroup1).toStdString(),
-             gapwise::SpokenText(form->RadioGroup1->Caption().toStdString()));
+             gapwise::SpokenText(form->RadioGroup1->Caption()));
     QCOMPARE(Of(form->StaticText1)->role(), QAccessible::EditableText);
     QCOMPARE(NameOf(form->StaticText1), QStringLiteral("Answer"));
     QCOMPARE(NameOf(form->Label7), QStringLiteral("Right: 0"));
     QCOMPARE(NameOf(form->Label13), QStringLiteral("Time left: 30"));
     for (int i = 0; i < form->RadioGroup1->Count(); ++i) {
-      QAccessibleInterface* radio = Of(form->RadioGroup1->Button(i));
+      QAccessibleInterface* radio = Of(RadioButton(*form, i));
       QCOMPARE(radio->role(), QAccessible::RadioButton);
-      QCOMPARE(radio->text(QAccessible::Name), form->RadioGroup1->Item(i));
+      QCOMPARE(radio->text(QAccessible::Name).toStdString(), form->RadioGroup1->Item(i));
       QCOMPARE(bool(radio->state().checked), i == form->RadioGroup1->ItemIndex());
     }
     if (!choices) Type(*form, "4\b7");
@@ -79,12 +84,12 @@ class AccessibilityTest : public QObject {
     gapwise::TDrillSettings settings;
     gapwise::TForm2 options(nullptr, settings);
     gapwise::TForm3 info(nullptr);
-    for (QWidget* dialog : {static_cast<QWidget*>(&options), static_cast<QWidget*>(&info)}) {
+    for (QWidget* dialog : {W(options.Form()), W(info.Form())}) {
       for (QWidget* control : dialog->findChildren<QWidget*>()) {
         if (control->focusPolicy() & Qt::TabFocus) QVERIFY(!NameOf(control).isEmpty());
       }
     }
-    QCOMPARE(NameOf(options.findChild<QWidget*>("Edit1")), QStringLiteral("Time limit in seconds"));
+    QCOMPARE(NameOf(options.Edit1), QStringLiteral("Time limit in seconds"));
   }
 };
 

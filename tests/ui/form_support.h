@@ -1,5 +1,6 @@
 // Helpers for driving the main window in tests: temporary settings hives, a seeded window, keys
-// to the focused control, and observers that read and close message boxes and count beeps.
+// to the focused control, the widgets behind the controls, and observers that read and close
+// message boxes and count beeps.
 #pragma once
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -16,28 +18,55 @@
 #include <string>
 #include <vector>
 
+#include "settings/hive_registry.h"
 #include "settings/store.h"
 #include "ui/main_window.h"
-#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/message_box.h"
+#include "ui/toolkit/qt/radio_group.h"
+#include "ui/toolkit/qt/widget.h"
+#include "ui/toolkit/radio_group.h"
 
 namespace gapwise::testing {
+
+// The widget that shows a control, and a program text as Qt holds it.
+inline QWidget* W(const TControl& control) {
+  return qt::QtWidget(control);
+}
+inline QWidget* W(const TControl* control) {
+  return qt::QtWidget(*control);
+}
+inline QWidget* Window(const TForm1& form) {
+  return qt::QtWidget(form.Form());
+}
+inline QString Q(const std::string& text) {
+  return QString::fromStdString(text);
+}
+
+// The radio button of item `index` of the main window's choice list.
+inline QRadioButton* RadioButton(const TForm1& form, int index) {
+  return qt::QtWidgetAs<qt::TRadioGroup>(*form.RadioGroup1)->Button(index);
+}
 
 // A user hive and a machine hive in a temporary folder; nothing touches the user's own files.
 class TTempHives {
  public:
+  TTempHives() : registry_(Paths()) {}
+
   THivePaths Paths() const {
     return {dir_.filePath("user/registry.reg").toStdString(),
             dir_.filePath("machine.reg").toStdString()};
   }
+  THiveRegistry& Registry() { return registry_; }
   QString Folder() const { return dir_.path(); }
   bool UserHiveExists() const { return QFile::exists(QString::fromStdString(Paths().CurrentUser)); }
 
   void Store(const TDrillSettings& settings) const {
-    TRegistry registry(Paths());
+    THiveRegistry registry(Paths());
     SaveSettings(settings, registry);
   }
   TDrillSettings Stored() const {
-    TRegistry registry(Paths());
+    THiveRegistry registry(Paths());
     TDrillSettings settings;
     std::string folder;
     LoadSettings(settings, folder, registry);
@@ -60,6 +89,7 @@ class TTempHives {
   }
 
   QTemporaryDir dir_;
+  THiveRegistry registry_;
 };
 
 // Every message box that opens, with its icon; each is closed by Enter once it runs, after an
@@ -67,23 +97,23 @@ class TTempHives {
 class TBoxes {
  public:
   TBoxes() {
-    SetMessageBoxObserver([this](QMessageBox& box) {
+    qt::SetMessageBoxObserver([this](QMessageBox& box) {
       texts.push_back(box.text());
       icons.push_back(box.icon());
       titles.push_back(box.windowTitle());
       if (whileOpen) whileOpen();
       QTest::keyClick(&box, Qt::Key_Return);
     });
-    SetBeepObserver([this] { ++beeps; });
+    qt::SetBeepObserver([this] { ++beeps; });
   }
   ~TBoxes() {
     CloseStrayBoxes();
-    SetBeepObserver({});
+    qt::SetBeepObserver({});
   }
 
   // A box that no test expects is closed at once with a warning, so that a test never hangs.
   static void CloseStrayBoxes() {
-    SetMessageBoxObserver([](QMessageBox& box) {
+    qt::SetMessageBoxObserver([](QMessageBox& box) {
       qWarning("unexpected message box: %s", qPrintable(box.text()));
       box.done(0);
     });
@@ -96,24 +126,34 @@ class TBoxes {
   int beeps = 0;
 };
 
-// A window on the hives with a fixed seed, shown and active.
-inline std::unique_ptr<TForm1> OpenForm(const TTempHives& hives, std::uint32_t seed = 1234) {
-  auto form = std::make_unique<TForm1>(TForm1Setup{hives.Paths(), [seed] { return seed; }});
-  form->show();
-  QApplication::setActiveWindow(form.get());
-  static_cast<void>(QTest::qWaitForWindowActive(form.get()));
+// A window on the hives with a fixed seed.
+inline std::unique_ptr<TForm1> MakeForm(TTempHives& hives, std::uint32_t seed = 1234) {
+  return std::make_unique<TForm1>(TForm1Setup{&hives.Registry(), [seed] { return seed; }});
+}
+
+// The same, shown and active.
+inline std::unique_ptr<TForm1> OpenForm(TTempHives& hives, std::uint32_t seed = 1234) {
+  auto form = MakeForm(hives, seed);
+  form->Form().Show();
+  QApplication::setActiveWindow(Window(*form));
+  static_cast<void>(QTest::qWaitForWindowActive(Window(*form)));
   return form;
+}
+
+// The control that has the keyboard focus in the window.
+inline QWidget* Focus(const TForm1& form) {
+  return Window(form)->focusWidget();
 }
 
 // A key pressed on the keyboard: it goes to the focused control, or to the window without one.
 inline void Press(TForm1& form, Qt::Key key) {
-  QWidget* target = form.focusWidget() != nullptr ? form.focusWidget() : &form;
+  QWidget* target = Focus(form) != nullptr ? Focus(form) : Window(form);
   QTest::keyClick(target, key);
 }
 
 inline void Type(TForm1& form, const std::string& text) {
   for (const char c : text) {
-    QWidget* target = form.focusWidget() != nullptr ? form.focusWidget() : &form;
+    QWidget* target = Focus(form) != nullptr ? Focus(form) : Window(form);
     QTest::keyClick(target, c);
   }
 }

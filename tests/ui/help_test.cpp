@@ -9,9 +9,11 @@
 #include <QWidget>
 
 #include "ui/help.h"
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/message_box.h"
-#include "ui/toolkit/shell.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/application.h"
+#include "ui/toolkit/qt/message_box.h"
+#include "ui/toolkit/qt/shell.h"
+#include "ui/toolkit/services.h"
 #include "ui/toolkit/timer.h"
 
 namespace {
@@ -26,8 +28,8 @@ struct TObserved {
   int ticksWhileOpen = 0;
 
   TObserved() {
-    gapwise::SetFileOpener([this](const QString& path) { opened << path; });
-    gapwise::SetMessageBoxObserver([this](QMessageBox& box) {
+    gapwise::qt::SetFileOpener([this](const QString& path) { opened << path; });
+    gapwise::qt::SetMessageBoxObserver([this](QMessageBox& box) {
       messages << box.text();
       const int before = ticks;
       if (timer != nullptr)
@@ -37,8 +39,8 @@ struct TObserved {
     });
   }
   ~TObserved() {
-    gapwise::SetFileOpener({});
-    gapwise::SetMessageBoxObserver({});
+    gapwise::qt::SetFileOpener({});
+    gapwise::qt::SetMessageBoxObserver({});
   }
 };
 
@@ -81,7 +83,7 @@ void THelpTest::path_data() {
 void THelpTest::path() {
   QFETCH(QString, folder);
   QFETCH(QString, path);
-  QCOMPARE(gapwise::HelpFilePath(folder), path);
+  QCOMPARE(QString::fromStdString(gapwise::HelpFilePath(folder.toStdString())), path);
 }
 
 void THelpTest::fileThere_data() {
@@ -105,10 +107,10 @@ void THelpTest::fileThere() {
     QVERIFY(MakeFile(help));
   }
   TObserved observed;
-  QWidget owner;
+  gapwise::TForm owner(nullptr, gapwise::bsSingle);
   const QString installFolder = folder.path() + suffix;
-  gapwise::OpenHelp(&owner, installFolder);
-  gapwise::OpenHelp(&owner, installFolder);
+  gapwise::OpenHelp(&owner, installFolder.toStdString());
+  gapwise::OpenHelp(&owner, installFolder.toStdString());
   const QString expected = installFolder + "/gapwise.chm";
   QCOMPARE(observed.opened, (QStringList{expected, expected}));
   QCOMPARE(observed.messages, QStringList{});
@@ -132,11 +134,11 @@ void THelpTest::fileMissing() {
   if (kind == "dangling") QVERIFY(QFile::link(installFolder + "/gone.chm", help));
   if (kind == "no folder") installFolder += "/absent";
   TObserved observed;
-  gapwise::TTimer timer(nullptr, 20);
+  gapwise::TTimer timer(20);
   timer.OnTimer = [&observed] { ++observed.ticks; };
   observed.timer = &timer;
-  QWidget owner;
-  gapwise::OpenHelp(&owner, installFolder);
+  gapwise::TForm owner(nullptr, gapwise::bsSingle);
+  gapwise::OpenHelp(&owner, installFolder.toStdString());
   QCOMPARE(observed.messages, QStringList{"File missing"});
   QCOMPARE(observed.opened, QStringList{});
   QVERIFY2(observed.ticksWhileOpen >= 2, "the timer stood still while the message was open");
@@ -144,8 +146,8 @@ void THelpTest::fileMissing() {
 }
 
 int main(int argc, char** argv) {
-  gapwise::PreferOffscreenWithoutDisplay();
-  gapwise::TApplication application(argc, argv);
+  gapwise::qt::PreferOffscreenWithoutDisplay();
+  gapwise::TApplication application(argc, argv, "Gapwise");
   THelpTest test;
   return QTest::qExec(&test, argc, argv);
 }

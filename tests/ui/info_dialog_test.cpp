@@ -4,17 +4,24 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "tests/ui/dialog_support.h"
-#include "tests/ui/ui_test_main.h"
+#include "dialog_support.h"
 #include "ui/info_dialog.h"
-#include "ui/toolkit/application.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/widget.h"
+#include "ui_test_main.h"
 
 using gapwise::TForm3;
 
 using gapwise::testing::Control;
 using gapwise::testing::SaveScreenshot;
 
-namespace {}  // namespace
+namespace {
+
+QWidget& Dialog(const TForm3& form) {
+  return *gapwise::qt::QtWidget(form.Form());
+}
+
+}  // namespace
 
 class TInfoDialogTest : public QObject {
   Q_OBJECT
@@ -48,8 +55,8 @@ void TInfoDialogTest::texts() {
   QFETCH(QString, name);
   QFETCH(QString, text);
   QFETCH(QRect, designed);
-  TForm3 dialog(nullptr);
-  auto* control = Control<QWidget>(dialog, qPrintable(name));
+  TForm3 form(nullptr);
+  auto* control = Control<QWidget>(Dialog(form), qPrintable(name));
   QCOMPARE(control->property("text").toString(), text);
   QCOMPARE(control->pos(), designed.topLeft());
   QCOMPARE(control->height(), designed.height());
@@ -60,7 +67,8 @@ void TInfoDialogTest::texts() {
 // The self-sizing labels show their whole text inside the dialog, and the title is centred on
 // its box.
 void TInfoDialogTest::labelsShowTheirWholeText() {
-  TForm3 dialog(nullptr);
+  TForm3 form(nullptr);
+  QWidget& dialog = Dialog(form);
   gapwise::testing::VerifyTextsInsideClientArea(dialog);
   for (const char* name : {"Label3", "Label4"}) {
     const auto* label = Control<QLabel>(dialog, name);
@@ -73,7 +81,8 @@ void TInfoDialogTest::labelsShowTheirWholeText() {
 }
 
 void TInfoDialogTest::frame() {
-  TForm3 dialog(nullptr);
+  TForm3 form(nullptr);
+  QWidget& dialog = Dialog(form);
   QCOMPARE(dialog.windowTitle(), "Info");
   SaveScreenshot(dialog, "info_dialog");
   QCOMPARE(dialog.minimumSize(), QSize(231, 254));
@@ -94,7 +103,8 @@ void TInfoDialogTest::closing_data() {
 
 void TInfoDialogTest::closing() {
   QFETCH(QString, how);
-  TForm3 dialog(nullptr);
+  TForm3 form(nullptr);
+  QWidget& dialog = Dialog(form);
   dialog.show();
   QVERIFY(QTest::qWaitForWindowActive(&dialog));
   auto* ok = Control<QPushButton>(dialog, "Button1");
@@ -108,7 +118,8 @@ void TInfoDialogTest::closing() {
 
 // Esc does nothing, and Enter closes the dialog only through a focused OK.
 void TInfoDialogTest::keysWithoutFocusOnOk() {
-  TForm3 dialog(nullptr);
+  TForm3 form(nullptr);
+  QWidget& dialog = Dialog(form);
   dialog.show();
   QVERIFY(QTest::qWaitForWindowActive(&dialog));
   QTest::keyClick(&dialog, Qt::Key_Escape);
@@ -121,14 +132,17 @@ void TInfoDialogTest::keysWithoutFocusOnOk() {
 }
 
 void TInfoDialogTest::centredOverOwner() {
-  QWidget owner;
-  owner.setGeometry(372, 171, 257, 389);
-  owner.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&owner));
-  TForm3 dialog(&owner);
+  gapwise::TForm owner(nullptr, gapwise::bsSingle);
+  owner.SetClientSize(257, 389);
+  owner.MoveTo(372, 171);
+  owner.Show();
+  QVERIFY(QTest::qWaitForWindowExposed(gapwise::qt::QtWidget(owner)));
+  TForm3 form(&owner);
+  QWidget& dialog = Dialog(form);
   dialog.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  const QPoint offset = dialog.geometry().center() - owner.geometry().center();
+  const QPoint offset =
+      dialog.geometry().center() - gapwise::qt::QtWidget(owner)->geometry().center();
   QVERIFY2(offset.manhattanLength() <= 2,
            qPrintable(QString("off by %1, %2").arg(offset.x()).arg(offset.y())));
 }

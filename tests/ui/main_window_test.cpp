@@ -3,23 +3,28 @@
 #include <QDialog>
 #include <QRadioButton>
 
-#include "tests/ui/form_support.h"
-#include "tests/ui/ui_test_main.h"
+#include "form_support.h"
 #include "ui/puzzle_area.h"
-#include "ui/toolkit/label.h"
-#include "ui/toolkit/radio_group.h"
-#include "ui/toolkit/shell.h"
-#include "ui/toolkit/static_text.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/qt/shell.h"
+#include "ui/toolkit/qt/timer.h"
 #include "ui/toolkit/timer.h"
+#include "ui_test_main.h"
 
 using gapwise::TDrillSettings;
 using gapwise::TForm1;
+using gapwise::testing::Focus;
+using gapwise::testing::MakeForm;
 using gapwise::testing::OpenForm;
 using gapwise::testing::Press;
+using gapwise::testing::Q;
+using gapwise::testing::RadioButton;
 using gapwise::testing::TBoxes;
 using gapwise::testing::TTempHives;
 using gapwise::testing::Type;
+using gapwise::testing::W;
 using gapwise::testing::WhenModal;
+using gapwise::testing::Window;
 
 namespace {
 
@@ -32,7 +37,7 @@ TDrillSettings Settings(bool choices, bool timed, int limit = 30) {
 }
 
 QString Answer(TForm1& form) {
-  return QString::fromStdString(form.Game().Puzzle().Answer);
+  return Q(form.Game().Puzzle().Answer);
 }
 
 // A wrong answer of the right length.
@@ -43,13 +48,13 @@ std::string WrongFor(const std::string& answer) {
 }
 
 QStringList Counters(TForm1& form) {
-  return {form.Label7->text(), form.Label9->text(), form.Label10->text()};
+  return {Q(form.Label7->Caption()), Q(form.Label9->Caption()), Q(form.Label10->Caption())};
 }
 
 QString CellsOf(TForm1& form) {
   QString cells;
   for (const auto* cell : form.Puzzle->Cells(form.Game().Puzzle().Kind)) {
-    cells += cell->Caption() + QLatin1Char('|');
+    cells += Q(cell->Caption()) + QLatin1Char('|');
   }
   return cells;
 }
@@ -103,40 +108,40 @@ void TMainWindowTest::startUp() {
   TTempHives hives;
   hives.Store(settings);
   auto form = OpenForm(hives);
-  QCOMPARE(form->windowTitle(), QStringLiteral("Gapwise"));
-  QCOMPARE(form->size(), QSize(257, 389));
-  QCOMPARE(form->minimumSize(), form->maximumSize());
-  QVERIFY(!(form->windowFlags() & Qt::WindowMaximizeButtonHint));
-  QVERIFY(form->windowFlags() & Qt::WindowMinimizeButtonHint);
-  QCOMPARE(form->StaticText1->isVisible(), !settings.MultChoice);
-  QCOMPARE(form->Label12->isVisible(), settings.TimeLimited);
-  QCOMPARE(form->Label13->isVisible(), settings.TimeLimited);
+  QCOMPARE(Window(*form)->windowTitle(), QStringLiteral("Gapwise"));
+  QCOMPARE(Window(*form)->size(), QSize(257, 389));
+  QCOMPARE(Window(*form)->minimumSize(), Window(*form)->maximumSize());
+  QVERIFY(!(Window(*form)->windowFlags() & Qt::WindowMaximizeButtonHint));
+  QVERIFY(Window(*form)->windowFlags() & Qt::WindowMinimizeButtonHint);
+  QCOMPARE(W(form->StaticText1)->isVisible(), !settings.MultChoice);
+  QCOMPARE(W(form->Label12)->isVisible(), settings.TimeLimited);
+  QCOMPARE(W(form->Label13)->isVisible(), settings.TimeLimited);
   QCOMPARE(form->RadioGroup1->Count(), settings.MultChoice ? 4 : 0);
   QCOMPARE(form->RadioGroup1->ItemIndex(), settings.MultChoice ? 0 : -1);
   const QString caption = Answer(*form).size() == 2 ? " ?? is : " : "  ? is : ";
-  QCOMPARE(form->RadioGroup1->Caption(), caption);
+  QCOMPARE(Q(form->RadioGroup1->Caption()), caption);
   QCOMPARE(Counters(*form), (QStringList{"0", "0", "0"}));
-  if (settings.TimeLimited) QCOMPARE(form->Label13->text(), QString::number(settings.TimeLimit));
-  const QRect seconds = form->Label13->geometry();
+  if (settings.TimeLimited)
+    QCOMPARE(Q(form->Label13->Caption()), QString::number(settings.TimeLimit));
+  const QRect seconds = W(form->Label13)->geometry();
   QVERIFY(seconds.left() == gapwise::kSecondsLeft || seconds.right() == 167);
   QVERIFY(seconds.right() <= 167);
   QVERIFY(form->Timer1->Enabled());  // enabled from creation, time limit or not
-  QCOMPARE(form->StaticText1->Caption(), QString());
+  QCOMPARE(Q(form->StaticText1->Caption()), QString());
 }
 
 void TMainWindowTest::firstPuzzleBeforeTheWindowShows() {
   TTempHives hives;
-  TForm1 form(gapwise::TForm1Setup{hives.Paths(), [] { return 77u; }});
-  QVERIFY(!form.isVisible());
+  TForm1 form(gapwise::TForm1Setup{&hives.Registry(), [] { return 77u; }});
+  QVERIFY(!Window(form)->isVisible());
   QVERIFY(!form.Game().Puzzle().Answer.empty());
   const auto& cells = form.Puzzle->Cells(form.Game().Puzzle().Kind);
   const auto& dealt = form.Game().Puzzle().Cells;
   for (std::size_t i = 0; i < dealt.size(); ++i) {
-    QVERIFY(cells[i]->Caption().startsWith(QString::fromStdString(dealt[i])));
+    QVERIFY(cells[i]->Caption().starts_with(dealt[i]));
   }
-  QCOMPARE(form.Puzzle->Mask(form.Game().Puzzle().Kind)->Caption(),
-           QString::fromStdString(form.Game().Puzzle().Mask));
-  QCOMPARE(form.pos(), QPoint(372, 171));
+  QCOMPARE(form.Puzzle->Mask(form.Game().Puzzle().Kind)->Caption(), form.Game().Puzzle().Mask);
+  QCOMPARE(Window(form)->pos(), QPoint(372, 171));
   QVERIFY(!hives.UserHiveExists());  // loading creates nothing
 }
 
@@ -144,47 +149,47 @@ void TMainWindowTest::controlsInPlaceAndOrder() {
   TTempHives hives;
   auto form = OpenForm(hives);
   const std::vector<std::pair<QWidget*, QRect>> places{
-      {form->Panel1, {0, 0, 169, 209}},       {form->Button1, {184, 216, 65, 25}},
-      {form->RadioGroup1, {168, 0, 89, 209}}, {form->Button2, {184, 360, 65, 25}},
-      {form->Panel2, {0, 208, 169, 185}},     {form->Button3, {184, 296, 65, 25}},
-      {form->Button4, {184, 328, 65, 25}},    {form->StaticText1, {192, 88, 35, 30}},
-      {form->Button5, {2, 2, 23, 23}},        {form->Label7, {80, 24, 49, 17}},
-      {form->Label9, {80, 48, 49, 17}},       {form->Label10, {80, 72, 49, 17}},
+      {W(form->Panel1), {0, 0, 169, 209}},       {W(form->Button1), {184, 216, 65, 25}},
+      {W(form->RadioGroup1), {168, 0, 89, 209}}, {W(form->Button2), {184, 360, 65, 25}},
+      {W(form->Panel2), {0, 208, 169, 185}},     {W(form->Button3), {184, 296, 65, 25}},
+      {W(form->Button4), {184, 328, 65, 25}},    {W(form->StaticText1), {192, 88, 35, 30}},
+      {W(form->Button5), {2, 2, 23, 23}},        {W(form->Label7), {80, 24, 49, 17}},
+      {W(form->Label9), {80, 48, 49, 17}},       {W(form->Label10), {80, 72, 49, 17}},
   };
   for (const auto& [widget, place] : places) QCOMPARE(widget->geometry(), place);
   // Back to front: a later control covers an earlier one.
   std::vector<QWidget*> order;
-  for (QObject* child : form->children()) {
+  for (QObject* child : Window(*form)->children()) {
     for (const auto& [widget, place] : places) {
-      if (child == widget && widget->parentWidget() == form.get()) order.push_back(widget);
+      if (child == widget && widget->parentWidget() == Window(*form)) order.push_back(widget);
     }
   }
-  const std::vector<QWidget*> expected{form->Panel1,  form->Button1,     form->RadioGroup1,
-                                       form->Button2, form->Panel2,      form->Button3,
-                                       form->Button4, form->StaticText1, form->Button5};
+  const std::vector<QWidget*> expected{W(form->Panel1),  W(form->Button1),     W(form->RadioGroup1),
+                                       W(form->Button2), W(form->Panel2),      W(form->Button3),
+                                       W(form->Button4), W(form->StaticText1), W(form->Button5)};
   QVERIFY(order == expected);
-  QCOMPARE(form->Button1->text(), QStringLiteral("Check"));
-  QCOMPARE(form->Button2->text(), QStringLiteral("Exit"));
-  QCOMPARE(form->Button3->text(), QStringLiteral("Options"));
-  QCOMPARE(form->Button4->text(), QStringLiteral("Info"));
-  QCOMPARE(form->Button5->text(), QStringLiteral("?"));
-  QCOMPARE(form->Label4->text(), QStringLiteral("Right :"));
-  QCOMPARE(form->Label5->text(), QStringLiteral("Wrong :"));
-  QCOMPARE(form->Label6->text(), QStringLiteral("Total :"));
-  QCOMPARE(form->Label12->text(), QStringLiteral("Time left :"));
-  QCOMPARE(form->Button5->font().pixelSize(), 19);
-  QVERIFY(form->Button5->font().bold());
-  QCOMPARE(form->font().pixelSize(), 16);
-  QCOMPARE(form->RadioGroup1->font().pixelSize(), 19);
-  QVERIFY(form->RadioGroup1->font().italic());
-  QCOMPARE(form->StaticText1->font().pixelSize(), 21);
-  const QImage image = form->grab().toImage();
+  QCOMPARE(Q(form->Button1->Caption()), QStringLiteral("Check"));
+  QCOMPARE(Q(form->Button2->Caption()), QStringLiteral("Exit"));
+  QCOMPARE(Q(form->Button3->Caption()), QStringLiteral("Options"));
+  QCOMPARE(Q(form->Button4->Caption()), QStringLiteral("Info"));
+  QCOMPARE(Q(form->Button5->Caption()), QStringLiteral("?"));
+  QCOMPARE(Q(form->Label4->Caption()), QStringLiteral("Right :"));
+  QCOMPARE(Q(form->Label5->Caption()), QStringLiteral("Wrong :"));
+  QCOMPARE(Q(form->Label6->Caption()), QStringLiteral("Total :"));
+  QCOMPARE(Q(form->Label12->Caption()), QStringLiteral("Time left :"));
+  QCOMPARE(W(form->Button5)->font().pixelSize(), 19);
+  QVERIFY(W(form->Button5)->font().bold());
+  QCOMPARE(Window(*form)->font().pixelSize(), 16);
+  QCOMPARE(W(form->RadioGroup1)->font().pixelSize(), 19);
+  QVERIFY(W(form->RadioGroup1)->font().italic());
+  QCOMPARE(W(form->StaticText1)->font().pixelSize(), 21);
+  const QImage image = Window(*form)->grab().toImage();
   QCOMPARE(image.pixelColor(250, 250), QColor(192, 220, 192));  // money green
   QCOMPARE(image.pixelColor(10, 380), QColor(166, 202, 240));   // sky blue score area
   QCOMPARE(image.pixelColor(200, 60), QColor(Qt::black));       // the choice list
   // Tab order: Check, Options, Info, Exit, then "?".
-  QWidget* w = form->Button1;
-  for (QWidget* next : {form->Button3, form->Button4, form->Button2, form->Button5}) {
+  QWidget* w = W(form->Button1);
+  for (QWidget* next : {W(form->Button3), W(form->Button4), W(form->Button2), W(form->Button5)}) {
     do {
       w = w->nextInFocusChain();
     } while (!(w->focusPolicy() & Qt::TabFocus) || !w->isVisible());
@@ -198,18 +203,18 @@ void TMainWindowTest::typedRound() {
   TBoxes boxes;
   const std::string answer = form->Game().Puzzle().Answer;
   Type(*form, answer);
-  QCOMPARE(form->StaticText1->Caption(), QString::fromStdString(answer));
-  QCOMPARE(form->focusWidget(), form->Button1);
+  QCOMPARE(Q(form->StaticText1->Caption()), QString::fromStdString(answer));
+  QCOMPARE(Focus(*form), W(form->Button1));
   Press(*form, Qt::Key_Return);
   QCOMPARE(Counters(*form), (QStringList{"1", "0", "1"}));
   QCOMPARE(boxes.beeps, 0);
   QVERIFY(boxes.texts.empty());
-  QCOMPARE(form->StaticText1->Caption(), QString());  // the next puzzle empties the box
+  QCOMPARE(Q(form->StaticText1->Caption()), QString());  // the next puzzle empties the box
   const std::string next = form->Game().Puzzle().Answer;
   QStringList whileOpen;
   boxes.whileOpen = [&] { whileOpen = Counters(*form); };
   Type(*form, WrongFor(next));
-  QTest::mouseClick(form->Button1, Qt::LeftButton);
+  QTest::mouseClick(W(form->Button1), Qt::LeftButton);
   QCOMPARE(boxes.beeps, 1);
   QCOMPARE(boxes.texts, (std::vector<QString>{"The answer is " + QString::fromStdString(next)}));
   QCOMPARE(boxes.icons[0], QMessageBox::NoIcon);
@@ -225,20 +230,20 @@ void TMainWindowTest::typedEntryKeys() {
   TTempHives hives;
   auto form = OpenForm(hives, 99);
   const int length = static_cast<int>(form->Game().Puzzle().Answer.size());
-  form->Button3->setFocus();
+  form->Button3->SetFocus();
   Press(*form, Qt::Key_Q);  // a letter: nothing, and the focus stays
-  QCOMPARE(form->focusWidget(), form->Button3);
-  QCOMPARE(form->StaticText1->Caption(), QString());
+  QCOMPARE(Focus(*form), W(form->Button3));
+  QCOMPARE(Q(form->StaticText1->Caption()), QString());
   Type(*form, "4567");  // digits beyond the answer's length are ignored
-  QCOMPARE(form->StaticText1->Caption(), QStringLiteral("4567").left(length));
-  QCOMPARE(form->focusWidget(), form->Button1);
+  QCOMPARE(Q(form->StaticText1->Caption()), QStringLiteral("4567").left(length));
+  QCOMPARE(Focus(*form), W(form->Button1));
   Press(*form, Qt::Key_Backspace);
-  QCOMPARE(form->StaticText1->Caption(), QStringLiteral("4567").left(length - 1));
-  form->Button4->setFocus();
+  QCOMPARE(Q(form->StaticText1->Caption()), QStringLiteral("4567").left(length - 1));
+  form->Button4->SetFocus();
   Press(*form, Qt::Key_Backspace);
   Press(*form, Qt::Key_Backspace);  // on an empty entry: nothing but the focus
-  QCOMPARE(form->StaticText1->Caption(), QString());
-  QCOMPARE(form->focusWidget(), form->Button1);
+  QCOMPARE(Q(form->StaticText1->Caption()), QString());
+  QCOMPARE(Focus(*form), W(form->Button1));
 }
 
 void TMainWindowTest::multipleChoiceRound() {
@@ -246,21 +251,21 @@ void TMainWindowTest::multipleChoiceRound() {
   hives.Store(Settings(true, true));
   auto form = OpenForm(hives);
   TBoxes boxes;
-  form->Button4->setFocus();
+  form->Button4->SetFocus();
   Type(*form, "12");  // digits do nothing in this mode, not even move the focus
-  QCOMPARE(form->focusWidget(), form->Button4);
+  QCOMPARE(Focus(*form), W(form->Button4));
   const auto& choices = form->Game().Choices();
   const int right = static_cast<int>(
       std::find(choices.begin(), choices.end(), form->Game().Puzzle().Answer) - choices.begin());
-  QTest::mouseClick(form->RadioGroup1->Button(right), Qt::LeftButton);
+  QTest::mouseClick(RadioButton(*form, right), Qt::LeftButton);
   QCOMPARE(form->Game().ChoiceIndex(), right);
   Press(*form, Qt::Key_Return);  // a radio button has the focus: Enter presses Check
   QCOMPARE(Counters(*form), (QStringList{"1", "0", "1"}));
   QCOMPARE(form->RadioGroup1->ItemIndex(), 0);
   const std::string answer = form->Game().Puzzle().Answer;
   const int wrong = form->Game().Choices()[0] == answer ? 1 : 0;
-  QTest::mouseClick(form->RadioGroup1->Button(wrong), Qt::LeftButton);
-  QTest::mouseClick(form->Button1, Qt::LeftButton);
+  QTest::mouseClick(RadioButton(*form, wrong), Qt::LeftButton);
+  QTest::mouseClick(W(form->Button1), Qt::LeftButton);
   QCOMPARE(boxes.texts, (std::vector<QString>{"The answer is " + QString::fromStdString(answer)}));
   QCOMPARE(Counters(*form), (QStringList{"1", "1", "2"}));
 }
@@ -269,20 +274,20 @@ void TMainWindowTest::arrowKeys() {
   TTempHives hives;
   hives.Store(Settings(true, true));
   auto form = OpenForm(hives);
-  form->Button1->setFocus();
+  form->Button1->SetFocus();
   Press(*form, Qt::Key_Down);  // a control has the focus: it moves, the choice stays
-  QCOMPARE(form->focusWidget(), form->Button3);
+  QCOMPARE(Focus(*form), W(form->Button3));
   QCOMPARE(form->Game().ChoiceIndex(), 0);
   Press(*form, Qt::Key_Up);
   Press(*form, Qt::Key_Up);  // from Check back into the list, at its selected button
-  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(0));
+  QCOMPARE(Focus(*form), RadioButton(*form, 0));
   QCOMPARE(form->Game().ChoiceIndex(), 0);
   Press(*form, Qt::Key_Up);  // among the list's buttons, wrapping, selecting as it goes
-  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(3));
+  QCOMPARE(Focus(*form), RadioButton(*form, 3));
   QCOMPARE(form->Game().ChoiceIndex(), 3);
   Press(*form, Qt::Key_Down);
   QCOMPARE(form->Game().ChoiceIndex(), 0);
-  form->focusWidget()->clearFocus();  // no control has the focus: the game moves the choice
+  Focus(*form)->clearFocus();  // no control has the focus: the game moves the choice
   Press(*form, Qt::Key_Down);
   Press(*form, Qt::Key_Down);
   QCOMPARE(form->Game().ChoiceIndex(), 2);
@@ -299,22 +304,22 @@ void TMainWindowTest::focusFollowsTheSelection() {
   settings.ShowRight = false;
   hives.Store(settings);
   auto form = OpenForm(hives);
-  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(0));
+  QCOMPARE(Focus(*form), RadioButton(*form, 0));
   Press(*form, Qt::Key_Down);
   Press(*form, Qt::Key_Down);
-  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(2));
+  QCOMPARE(Focus(*form), RadioButton(*form, 2));
   Press(*form, Qt::Key_Return);
-  QCOMPARE(form->Label10->text(), QStringLiteral("1"));
+  QCOMPARE(Q(form->Label10->Caption()), QStringLiteral("1"));
   QCOMPARE(form->RadioGroup1->ItemIndex(), 0);
-  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(0));
+  QCOMPARE(Focus(*form), RadioButton(*form, 0));
   Press(*form, Qt::Key_Down);
   QCOMPARE(form->Game().ChoiceIndex(), 1);
-  QCOMPARE(form->focusWidget(), form->RadioGroup1->Button(1));
-  QVERIFY(form->Button1->isDefault());
+  QCOMPARE(Focus(*form), RadioButton(*form, 1));
+  QVERIFY(form->Button1->Default());
   // The focus frame shows on the black list: focus adds light pixels to the button.
-  QWidget* button = form->RadioGroup1->Button(1);
+  QWidget* button = RadioButton(*form, 1);
   const QImage focused = button->grab().toImage();
-  form->Button1->setFocus();
+  form->Button1->SetFocus();
   const QImage unfocused = button->grab().toImage();
   int frame = 0;
   for (int y = 0; y < focused.height(); ++y) {
@@ -333,7 +338,7 @@ void TMainWindowTest::enterPressesTheFocusedButton() {
     infoOpened = true;
     static_cast<QDialog&>(dialog).reject();
   });
-  form->Button4->setFocus();
+  form->Button4->SetFocus();
   Press(*form, Qt::Key_Return);
   QVERIFY(infoOpened);
   QCOMPARE(Counters(*form), (QStringList{"0", "0", "0"}));
@@ -347,14 +352,14 @@ void TMainWindowTest::countdownTimesOut() {
   QString secondsWhileOpen;
   bool timerWhileOpen = true;
   boxes.whileOpen = [&] {
-    secondsWhileOpen = form->Label13->text();
+    secondsWhileOpen = Q(form->Label13->Caption());
     timerWhileOpen = form->Timer1->Enabled();
   };
   const gapwise::TPuzzle first = form->Game().Puzzle();
-  QStringList shown{form->Label13->text()};
+  QStringList shown{Q(form->Label13->Caption())};
   for (int i = 0; i < 4; ++i) {
     QVERIFY(form->Timer1->Fire());
-    shown << form->Label13->text();
+    shown << Q(form->Label13->Caption());
   }
   QCOMPARE(shown, (QStringList{"5", "4", "3", "2", "1"}));
   Type(*form, WrongFor(form->Game().Puzzle().Answer));
@@ -363,7 +368,7 @@ void TMainWindowTest::countdownTimesOut() {
   QVERIFY(!timerWhileOpen);
   QCOMPARE(boxes.beeps, 1);
   QCOMPARE(Counters(*form), (QStringList{"0", "1", "1"}));
-  QCOMPARE(form->Label13->text(), QStringLiteral("5"));
+  QCOMPARE(Q(form->Label13->Caption()), QStringLiteral("5"));
   QVERIFY(form->Timer1->Enabled());
   QCOMPARE(boxes.texts,
            (std::vector<QString>{"The answer is " + QString::fromStdString(first.Answer)}));
@@ -408,17 +413,17 @@ void TMainWindowTest::optionsPausesAndDealsAnew() {
     form->Game().Settings() = after;
     static_cast<QDialog&>(dialog).reject();
   });
-  QTest::mouseClick(form->Button3, Qt::LeftButton);
+  QTest::mouseClick(W(form->Button3), Qt::LeftButton);
   QVERIFY(!timerWhileOpen);
   QCOMPARE(Counters(*form), counters);  // the dropped puzzle is not scored
   QVERIFY(boxes.texts.empty());
-  QCOMPARE(form->StaticText1->isVisible(), !after.MultChoice);
-  QCOMPARE(form->StaticText1->Caption(), QString());
-  QCOMPARE(form->Label13->isVisible(), after.TimeLimited);
+  QCOMPARE(W(form->StaticText1)->isVisible(), !after.MultChoice);
+  QCOMPARE(Q(form->StaticText1->Caption()), QString());
+  QCOMPARE(W(form->Label13)->isVisible(), after.TimeLimited);
   QCOMPARE(form->RadioGroup1->Count(), after.MultChoice ? 4 : 0);
-  QCOMPARE(form->focusWidget(), form->Button1);
+  QCOMPARE(Focus(*form), W(form->Button1));
   QCOMPARE(form->Timer1->Enabled(), after.TimeLimited);
-  if (after.TimeLimited) QCOMPARE(form->Label13->text(), QString::number(after.TimeLimit));
+  if (after.TimeLimited) QCOMPARE(Q(form->Label13->Caption()), QString::number(after.TimeLimit));
 }
 
 void TMainWindowTest::infoPausesAndResumes() {
@@ -431,18 +436,18 @@ void TMainWindowTest::infoPausesAndResumes() {
   QString secondsWhileOpen;
   WhenModal([&](QWidget& dialog) {
     timerWhileOpen = form->Timer1->Enabled();
-    secondsWhileOpen = form->Label13->text();
+    secondsWhileOpen = Q(form->Label13->Caption());
     dialog.close();
   });
-  QTest::mouseClick(form->Button4, Qt::LeftButton);
+  QTest::mouseClick(W(form->Button4), Qt::LeftButton);
   QVERIFY(!timerWhileOpen);
   QCOMPARE(secondsWhileOpen, QStringLiteral("27"));
   QVERIFY(form->Timer1->Enabled());
-  QCOMPARE(form->Label13->text(), QStringLiteral("27"));
+  QCOMPARE(Q(form->Label13->Caption()), QStringLiteral("27"));
   QCOMPARE(CellsOf(*form), cells);
-  QCOMPARE(form->StaticText1->Caption(), QStringLiteral("7"));
+  QCOMPARE(Q(form->StaticText1->Caption()), QStringLiteral("7"));
   form->Timer1->Fire();
-  QCOMPARE(form->Label13->text(), QStringLiteral("26"));
+  QCOMPARE(Q(form->Label13->Caption()), QStringLiteral("26"));
 }
 
 void TMainWindowTest::exitSavesAndCloses() {
@@ -453,8 +458,8 @@ void TMainWindowTest::exitSavesAndCloses() {
   changed.Checked = 2;
   changed.ShowRight = false;
   form->Game().Settings() = changed;
-  QTest::mouseClick(form->Button2, Qt::LeftButton);
-  QVERIFY(!form->isVisible());
+  QTest::mouseClick(W(form->Button2), Qt::LeftButton);
+  QVERIFY(!Window(*form)->isVisible());
   QCOMPARE(hives.Stored(), changed);
 }
 
@@ -463,7 +468,7 @@ void TMainWindowTest::titleBarCloseSavesNothing() {
   hives.Store(Settings(false, true, 20));
   auto form = OpenForm(hives);
   form->Game().Settings() = Settings(true, false, 45);
-  QVERIFY(form->close());
+  QVERIFY(Window(*form)->close());
   QCOMPARE(hives.Stored(), Settings(false, true, 20));
 }
 
@@ -474,8 +479,8 @@ void TMainWindowTest::exitWithoutAWritableKeyClosesSilently() {
   blocker.close();
   auto form = OpenForm(hives);
   TBoxes boxes;
-  QTest::mouseClick(form->Button2, Qt::LeftButton);
-  QVERIFY(!form->isVisible());
+  QTest::mouseClick(W(form->Button2), Qt::LeftButton);
+  QVERIFY(!Window(*form)->isVisible());
   QVERIFY(boxes.texts.empty());
 }
 
@@ -483,16 +488,16 @@ void TMainWindowTest::failedLoadStillOpens() {
   TTempHives hives;
   hives.WriteUserHive("\"multc\"=dword:00000001\r\n\"timelimit\"=\"12\"\r\n");
   TBoxes boxes;
-  auto form = std::make_unique<TForm1>(gapwise::TForm1Setup{hives.Paths(), [] { return 5u; }});
+  auto form = MakeForm(hives, 5);
   QCOMPARE(boxes.texts, (std::vector<QString>{"Invalid data type for 'timelimit'"}));
   QCOMPARE(boxes.icons[0], QMessageBox::Critical);
   QCOMPARE(boxes.titles[0], QStringLiteral("Gapwise"));
-  form->show();
+  form->Form().Show();
   QVERIFY(!form->Game().Puzzle().Answer.empty());  // the window works with what was read
   QCOMPARE(form->RadioGroup1->Count(), 4);
-  QVERIFY(!form->StaticText1->isVisible());
-  QTest::mouseClick(form->Button1, Qt::LeftButton);
-  QCOMPARE(form->Label10->text(), QStringLiteral("1"));
+  QVERIFY(!W(form->StaticText1)->isVisible());
+  QTest::mouseClick(W(form->Button1), Qt::LeftButton);
+  QCOMPARE(Q(form->Label10->Caption()), QStringLiteral("1"));
 }
 
 void TMainWindowTest::failedLoadKeepsTheInstallFolder() {
@@ -500,9 +505,9 @@ void TMainWindowTest::failedLoadKeepsTheInstallFolder() {
   hives.WriteMachineHive("\"AppPath\"=\"/opt/gapwise\"\r\n");
   hives.WriteUserHive("\"ops\"=dword:00000001\r\n");
   TBoxes boxes;
-  auto form = std::make_unique<TForm1>(gapwise::TForm1Setup{hives.Paths(), [] { return 5u; }});
+  auto form = MakeForm(hives, 5);
   QCOMPARE(boxes.texts, (std::vector<QString>{"Invalid data type for 'ops'"}));
-  QCOMPARE(form->InstallFolder(), QStringLiteral("/opt/gapwise"));
+  QCOMPARE(Q(form->InstallFolder()), QStringLiteral("/opt/gapwise"));
 }
 
 // With the real timer: a one-second limit would time out the unseen puzzle behind the box.
@@ -511,14 +516,14 @@ void TMainWindowTest::failedLoadHoldsTheCountdownBehindItsBox() {
   hives.WriteUserHive("\"showr\"=dword:0\r\n\"timelimit\"=dword:1\r\n\"ops\"=dword:1\r\n");
   TBoxes boxes;
   boxes.whileOpen = [] { QTest::qWait(1600); };
-  gapwise::TTimer::SetManualTicks(false);
-  auto form = std::make_unique<TForm1>(gapwise::TForm1Setup{hives.Paths(), [] { return 5u; }});
-  gapwise::TTimer::SetManualTicks(true);
+  gapwise::qt::TTimerDriver::SetManualTicks(false);
+  auto form = MakeForm(hives, 5);
+  gapwise::qt::TTimerDriver::SetManualTicks(true);
   QCOMPARE(boxes.texts, (std::vector<QString>{"Invalid data type for 'ops'"}));
   QCOMPARE(Counters(*form), (QStringList{"0", "0", "0"}));
-  QCOMPARE(form->Label13->text(), QStringLiteral("1"));
+  QCOMPARE(Q(form->Label13->Caption()), QStringLiteral("1"));
   QVERIFY(form->Timer1->Enabled());
-  QTRY_COMPARE_WITH_TIMEOUT(form->Label10->text(), QStringLiteral("1"), 3000);
+  QTRY_COMPARE_WITH_TIMEOUT(Q(form->Label10->Caption()), QStringLiteral("1"), 3000);
   QCOMPARE(boxes.beeps, 1);
 }
 
@@ -531,11 +536,11 @@ void TMainWindowTest::helpOpensTheInstalledFile() {
   help.close();
   hives.WriteMachineHive("\"AppPath\"=\"" + folder.toUtf8() + "\"\r\n");
   QStringList opened;
-  gapwise::SetFileOpener([&](const QString& path) { opened << path; });
+  gapwise::qt::SetFileOpener([&](const QString& path) { opened << path; });
   auto form = OpenForm(hives);
-  QCOMPARE(form->InstallFolder(), folder);
-  QTest::mouseClick(form->Button5, Qt::LeftButton);
-  gapwise::SetFileOpener({});
+  QCOMPARE(Q(form->InstallFolder()), folder);
+  QTest::mouseClick(W(form->Button5), Qt::LeftButton);
+  gapwise::qt::SetFileOpener({});
   QCOMPARE(opened, QStringList{folder + "/gapwise.chm"});
 }
 

@@ -15,12 +15,14 @@
 #include <QTestEventList>
 #include <array>
 
+#include "dialog_support.h"
 #include "settings/dialog/options_dialog.h"
+#include "settings/hive_registry.h"
 #include "settings/store.h"
-#include "tests/ui/dialog_support.h"
-#include "tests/ui/ui_test_main.h"
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/message_box.h"
+#include "ui/toolkit/qt/widget.h"
+#include "ui_test_main.h"
 
 using gapwise::TDrillSettings;
 using gapwise::TForm2;
@@ -57,6 +59,10 @@ constexpr const char* kNoKind = "Please select at least one question type.";
 constexpr const char* kNoLimit = "Please enter a valid time limit";
 constexpr const char* kTooShort = "Time limit can be at least 5 secs.";
 
+QDialog& Dialog(const TForm2& form) {
+  return *gapwise::qt::QtWidgetAs<QDialog>(form.Form());
+}
+
 QCheckBox* Box(QWidget& dialog, int number) {
   return Control<QCheckBox>(dialog, qPrintable(QString("CheckBox%1").arg(number)));
 }
@@ -70,13 +76,13 @@ struct TMessages {
   QStringList texts;
   QList<QMessageBox::Icon> icons;
   TMessages() {
-    gapwise::SetMessageBoxObserver([this](QMessageBox& box) {
+    gapwise::qt::SetMessageBoxObserver([this](QMessageBox& box) {
       texts << box.text();
       icons << box.icon();
       box.button(QMessageBox::Ok)->click();
     });
   }
-  ~TMessages() { gapwise::SetMessageBoxObserver({}); }
+  ~TMessages() { gapwise::qt::SetMessageBoxObserver({}); }
 };
 
 void PressOk(QWidget& dialog) {
@@ -168,7 +174,8 @@ void TOptionsDialogTest::opening() {
   QFETCH(TDrillSettings, settings);
   QFETCH(QList<bool>, ticked);
   QFETCH(QString, edit);
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   for (int i = 0; i < 7; ++i) QCOMPARE(Box(dialog, i + 1)->isChecked(), ticked[i]);
   QCOMPARE(Edit1(dialog)->text(), edit);
   // OK without changes keeps the kinds dealt and the time limit.
@@ -205,7 +212,8 @@ void TOptionsDialogTest::kinds() {
   QFETCH(Ops, after);
   TMessages messages;
   TDrillSettings settings = Settings(before, 4, true, true, 30, false);
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   for (int i = 0; i < 4; ++i) Box(dialog, i + 1)->setChecked(kinds[i]);
   PressOk(dialog);
@@ -247,7 +255,8 @@ void TOptionsDialogTest::timeLimit() {
   QFETCH(int, limit);
   TMessages messages;
   TDrillSettings settings = Settings({0, 1, 2, 3}, 4, true, false, 30, false);
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   Box(dialog, 5)->setChecked(true);
   Edit1(dialog)->setText(text);
@@ -276,7 +285,8 @@ void TOptionsDialogTest::notAnInteger() {
   QFETCH(QString, error);
   TMessages messages;
   TDrillSettings settings = Settings({0, 1, 2, 3}, 4, true, false, 30, false);
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   Box(dialog, 1)->setChecked(false);
   Box(dialog, 6)->setChecked(false);
@@ -294,7 +304,8 @@ void TOptionsDialogTest::noKindTicked() {
   TMessages messages;
   const TDrillSettings before = Settings({2, 0, 1, 3}, 3, true, true, 45, false);
   TDrillSettings settings = before;
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   for (int i = 1; i <= 4; ++i) Box(dialog, i)->setChecked(false);
   Box(dialog, 6)->setChecked(false);
@@ -312,7 +323,8 @@ void TOptionsDialogTest::noKindTicked() {
 void TOptionsDialogTest::messageThenCancel() {
   TMessages messages;
   TDrillSettings settings = Settings({0, 1, 2, 3}, 4, true, true, 30, false);
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   Box(dialog, 6)->setChecked(false);
   Box(dialog, 7)->setChecked(true);
@@ -334,7 +346,8 @@ void TOptionsDialogTest::timeLimitOffThenOn() {
   TMessages messages;
   TDrillSettings settings = Settings({0, 1, 2, 3}, 4, true, true, 45, false);
   {
-    TForm2 dialog(nullptr, settings);
+    TForm2 form(nullptr, settings);
+    QDialog& dialog = Dialog(form);
     dialog.show();
     Box(dialog, 5)->setChecked(false);
     PressOk(dialog);
@@ -342,7 +355,8 @@ void TOptionsDialogTest::timeLimitOffThenOn() {
   }
   QCOMPARE(settings.TimeLimited, false);
   QCOMPARE(settings.TimeLimit, 45);
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   QCOMPARE(Edit1(dialog)->text(), "");
   QVERIFY(!Box(dialog, 5)->isChecked());
@@ -365,7 +379,8 @@ void TOptionsDialogTest::closingChangesNothing() {
   TMessages messages;
   const TDrillSettings before = Settings({1, 3, 0, 2}, 2, false, true, 12, false);
   TDrillSettings settings = before;
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   for (int i = 1; i <= 7; ++i) Box(dialog, i)->setChecked(!Box(dialog, i)->isChecked());
   Edit1(dialog)->setText("600");
@@ -383,32 +398,32 @@ void TOptionsDialogTest::closingChangesNothing() {
 // Ticking division alone and saving stores the count 1 and the bytes 3, 1, 2, 3.
 void TOptionsDialogTest::divisionAloneIsSaved() {
   TDrillSettings settings;
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   for (int i = 1; i <= 3; ++i) Box(dialog, i)->setChecked(false);
   PressOk(dialog);
   QTemporaryDir folder;
-  gapwise::TRegistry registry({(folder.path() + "/user.reg").toStdString(), ""});
+  gapwise::THiveRegistry registry({(folder.path() + "/user.reg").toStdString(), ""});
   gapwise::SaveSettings(settings, registry);
-  gapwise::HKEY key = 0;
-  QCOMPARE(registry.RegOpenKeyEx(gapwise::HKEY_CURRENT_USER, "Software\\Ardentree\\Gapwise", 0,
-                                 gapwise::KEY_READ, &key),
-           gapwise::ERROR_SUCCESS);
+  using gapwise::reg::Status, gapwise::reg::Type;
+  gapwise::reg::Key key = 0;
+  QCOMPARE(registry.OpenKey(gapwise::reg::Root::CurrentUser, "Software\\Ardentree\\Gapwise",
+                            gapwise::reg::kRead, key),
+           Status::Success);
   std::array<std::uint8_t, 8> data{};
-  gapwise::DWORD type = 0;
-  gapwise::DWORD size = data.size();
-  QCOMPARE(registry.RegQueryValueEx(key, "ops", nullptr, &type, data.data(), &size),
-           gapwise::ERROR_SUCCESS);
-  QCOMPARE(type, gapwise::REG_BINARY);
+  Type type = Type::None;
+  std::uint32_t size = data.size();
+  QCOMPARE(registry.QueryValue(key, "ops", &type, data.data(), &size), Status::Success);
+  QCOMPARE(type, Type::Binary);
   QCOMPARE(size, 4u);
   QCOMPARE((Ops{data[0], data[1], data[2], data[3]}), (Ops{3, 1, 2, 3}));
   size = data.size();
-  QCOMPARE(registry.RegQueryValueEx(key, "checked", nullptr, &type, data.data(), &size),
-           gapwise::ERROR_SUCCESS);
-  QCOMPARE(type, gapwise::REG_DWORD);
+  QCOMPARE(registry.QueryValue(key, "checked", &type, data.data(), &size), Status::Success);
+  QCOMPARE(type, Type::Dword);
   QCOMPARE(size, 4u);
   QCOMPARE((Ops{data[0], data[1], data[2], data[3]}), (Ops{1, 0, 0, 0}));
-  registry.RegCloseKey(key);
+  registry.CloseKey(key);
 }
 
 void TOptionsDialogTest::filter_data() {
@@ -462,7 +477,8 @@ void TOptionsDialogTest::filter() {
   QFETCH(QString, after);
   QGuiApplication::clipboard()->setText("x9");
   TDrillSettings settings;
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   QLineEdit* edit = Edit1(dialog);
   edit->setText(before);
@@ -474,7 +490,8 @@ void TOptionsDialogTest::filter() {
 // The context menu's Paste keeps the box's limit of 3 characters.
 void TOptionsDialogTest::pasteKeepsTheLimit() {
   TDrillSettings settings;
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   QLineEdit* edit = Edit1(dialog);
   edit->clear();
@@ -490,7 +507,8 @@ void TOptionsDialogTest::pasteKeepsTheLimit() {
 void TOptionsDialogTest::keys() {
   TMessages messages;
   TDrillSettings settings;
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   QVERIFY(QTest::qWaitForWindowActive(&dialog));
   for (const char* name : {"Button1", "Button2"}) {
@@ -518,7 +536,8 @@ void TOptionsDialogTest::keys() {
 
 void TOptionsDialogTest::tabOrder() {
   TDrillSettings settings;
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   QVERIFY(QTest::qWaitForWindowActive(&dialog));
   const QStringList order{"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox4", "CheckBox5", "Edit1",
@@ -553,7 +572,8 @@ void TOptionsDialogTest::layout() {
   QFETCH(QRect, geometry);
   QFETCH(QString, caption);
   TDrillSettings settings = Settings({0, 1, 2, 3}, 4, false, false, 30, false);
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   auto* control = Control<QWidget>(dialog, qPrintable(name));
   auto* box = qobject_cast<QCheckBox*>(control);
   if (box == nullptr) {
@@ -577,7 +597,8 @@ void TOptionsDialogTest::layout() {
 
 void TOptionsDialogTest::frame() {
   TDrillSettings settings;
-  TForm2 dialog(nullptr, settings);
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
   QCOMPARE(dialog.windowTitle(), "Options");
   SaveScreenshot(dialog, "options_dialog");
   QCOMPARE(dialog.minimumSize(), QSize(204, 390));
@@ -595,15 +616,18 @@ void TOptionsDialogTest::frame() {
 }
 
 void TOptionsDialogTest::centredOverOwner() {
-  QWidget owner;
-  owner.setGeometry(372, 171, 257, 389);
-  owner.show();
-  QVERIFY(QTest::qWaitForWindowExposed(&owner));
+  gapwise::TForm owner(nullptr, gapwise::bsSingle);
+  owner.SetClientSize(257, 389);
+  owner.MoveTo(372, 171);
+  owner.Show();
+  QWidget* window = gapwise::qt::QtWidget(owner);
+  QVERIFY(QTest::qWaitForWindowExposed(window));
   TDrillSettings settings;
-  TForm2 dialog(&owner, settings);
+  TForm2 form(&owner, settings);
+  QDialog& dialog = Dialog(form);
   dialog.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  const QPoint offset = dialog.geometry().center() - owner.geometry().center();
+  const QPoint offset = dialog.geometry().center() - window->geometry().center();
   QVERIFY2(offset.manhattanLength() <= 2,
            qPrintable(QString("off by %1, %2").arg(offset.x()).arg(offset.y())));
 }

@@ -7,16 +7,19 @@
 #include <map>
 #include <tuple>
 
+#include "dialog_support.h"
 #include "engine/game.h"
 #include "engine/layout.h"
-#include "tests/ui/dialog_support.h"
-#include "tests/ui/form_support.h"
-#include "tests/ui/ui_test_main.h"
+#include "form_support.h"
 #include "ui/puzzle_area.h"
-#include "ui/toolkit/fonts.h"
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/qt/column_label.h"
+#include "ui/toolkit/qt/fonts.h"
+#include "ui_test_main.h"
 
 using gapwise::TPuzzle;
 using gapwise::TPuzzleKind;
+using gapwise::testing::W;
 
 Q_DECLARE_METATYPE(gapwise::TPuzzle)
 
@@ -114,8 +117,8 @@ void TPuzzlePixelsTest::maskCoversExactlyTheHiddenCharacters() {
   QFETCH(TPuzzle, puzzle);
   gapwise::TForm1& form = *form_;
   form.OnPuzzleChanged(puzzle);
-  gapwise::TPanel* panel = form.Puzzle->PanelOf(puzzle.Kind);
-  gapwise::TMaskLabel* mask = form.Puzzle->Mask(puzzle.Kind);
+  QWidget* panel = W(form.Puzzle->PanelOf(puzzle.Kind));
+  QWidget* mask = W(form.Puzzle->Mask(puzzle.Kind));
   const QImage masked = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
   mask->hide();
   const QImage bare = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
@@ -188,8 +191,10 @@ void TPuzzlePixelsTest::ruleLines() {
   QFETCH(TPuzzle, puzzle);
   QFETCH(QList<QRect>, rules);
   form_->OnPuzzleChanged(puzzle);
-  const QImage image =
-      form_->Puzzle->PanelOf(puzzle.Kind)->grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage image = W(form_->Puzzle->PanelOf(puzzle.Kind))
+                           ->grab()
+                           .toImage()
+                           .convertToFormat(QImage::Format_RGB32);
   const auto onRule = [&](int x, int y) {
     for (const QRect& r : rules) {
       if (r.contains(x, y)) return true;
@@ -215,17 +220,23 @@ void TPuzzlePixelsTest::ruleLines() {
 // Times New Roman or its stand-in Liberation Serif; fully hinted, its digits advance 11 pixels at
 // 21, and each digit of a cell text renders exactly as it does alone in its 11-pixel column.
 void TPuzzlePixelsTest::digitsStandOnAnElevenPixelGrid() {
-  const QFont font = gapwise::PixelFont(21);
+  const QFont font = gapwise::qt::PixelFont(21);
   QVERIFY(gapwise::testing::IsTimesNewRoman(font));
   for (char c = '0'; c <= '9'; ++c) QCOMPARE(QFontMetrics(font).horizontalAdvance(QChar(c)), 11);
   QWidget host;
   host.resize(200, 40);
-  gapwise::TGridLabel row(&host, QRect(0, 0, 110, 25), false);
-  row.SetCaption(QStringLiteral("0123456789"));
+  const auto place = [&](QWidget& label, int width) {
+    label.setGeometry(0, 0, width, 25);
+    label.setFont(font);
+  };
+  gapwise::qt::TColumnLabel row(&host);
+  place(row, 110);
+  row.SetColumns(QStringLiteral("0123456789"), {0, 11, 22, 33, 44, 55, 66, 77, 88, 99}, 11);
   const QImage whole = row.grab().toImage().convertToFormat(QImage::Format_RGB32);
-  gapwise::TGridLabel single(&host, QRect(0, 0, 11, 25), false);
+  gapwise::qt::TColumnLabel single(&host);
+  place(single, 11);
   for (int i = 0; i < 10; ++i) {
-    single.SetCaption(QString::number(i));
+    single.SetColumns(QString::number(i), {0}, 11);
     const QImage alone = single.grab().toImage().convertToFormat(QImage::Format_RGB32);
     QCOMPARE(whole.copy(11 * i, 0, 11, 25), alone);
     int ink = 0;

@@ -13,13 +13,16 @@
 #include <QTimer>
 #include <stdexcept>
 
-#include "tests/ui/ui_test_main.h"
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/fonts.h"
-#include "ui/toolkit/key_preview.h"
-#include "ui/toolkit/message_box.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/key_preview.h"
+#include "ui/toolkit/qt/message_box.h"
+#include "ui/toolkit/qt/radio_group.h"
+#include "ui/toolkit/qt/timer.h"
+#include "ui/toolkit/qt/widget.h"
 #include "ui/toolkit/radio_group.h"
+#include "ui/toolkit/services.h"
 #include "ui/toolkit/timer.h"
+#include "ui_test_main.h"
 
 namespace {
 
@@ -36,7 +39,7 @@ struct TSeenBox {
 class TBoxCloser {
  public:
   explicit TBoxCloser(Qt::Key key = Qt::Key_Return) {
-    gapwise::SetMessageBoxObserver([this, key](QMessageBox& box) {
+    gapwise::qt::SetMessageBoxObserver([this, key](QMessageBox& box) {
       const QAbstractButton* ok = box.buttons().value(0);
       const QPoint middle = box.screen()->availableGeometry().center();
       seen.push_back({box.windowTitle(), box.text(), box.icon(),
@@ -48,7 +51,7 @@ class TBoxCloser {
       closedByKey.push_back(!box.isVisible());
     });
   }
-  ~TBoxCloser() { gapwise::SetMessageBoxObserver({}); }
+  ~TBoxCloser() { gapwise::qt::SetMessageBoxObserver({}); }
 
   std::vector<TSeenBox> seen;
   std::vector<bool> closedByKey;
@@ -73,10 +76,19 @@ class TThrowingWidget : public QWidget {
 // A timer's remaining time in milliseconds, found through the event dispatcher.
 int RemainingMs(const gapwise::TTimer& timer) {
   const auto timers =
-      QAbstractEventDispatcher::instance()->registeredTimers(const_cast<gapwise::TTimer*>(&timer));
+      QAbstractEventDispatcher::instance()->registeredTimers(gapwise::qt::QtTimer(timer));
   if (timers.isEmpty()) return -1;
   return QAbstractEventDispatcher::instance()->remainingTime(timers.first().timerId);
 }
+
+// A choice list on a window of its own, and the radio button of one of its items.
+struct TGroupWindow {
+  gapwise::TForm window{nullptr, gapwise::bsSingle};
+  gapwise::TRadioGroup* group = window.Make<gapwise::TRadioGroup>(gapwise::TRect{0, 0, 89, 209});
+  QRadioButton* Button(int index) const {
+    return gapwise::qt::QtWidgetAs<gapwise::qt::TRadioGroup>(*group)->Button(index);
+  }
+};
 
 }  // namespace
 
@@ -112,7 +124,7 @@ void TToolkitTest::messageBox_data() {
 void TToolkitTest::messageBox() {
   QFETCH(int, key);
   TBoxCloser closer(static_cast<Qt::Key>(key));
-  gapwise::ShowMessage(nullptr, QStringLiteral("The answer is 05"));
+  gapwise::ShowMessage(nullptr, "The answer is 05");
   QCOMPARE(closer.seen.size(), std::size_t{1});
   QCOMPARE(closer.seen[0].title, QStringLiteral("Gapwise"));
   QCOMPARE(closer.seen[0].text, QStringLiteral("The answer is 05"));
@@ -148,7 +160,7 @@ void TToolkitTest::errorBoxAddsAFullStop() {
   QFETCH(QString, message);
   QFETCH(QString, shown);
   TBoxCloser closer;
-  gapwise::ShowError(message);
+  gapwise::ShowError(message.toStdString());
   QCOMPARE(closer.seen.size(), std::size_t{1});
   QCOMPARE(closer.seen[0].text, shown);
   QCOMPARE(closer.seen[0].title, QStringLiteral("Gapwise"));
@@ -206,19 +218,19 @@ void TToolkitTest::ticksKeepComingWhileAMessageIsOpen() {
   timer.setInterval(5);
   QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
   timer.start();
-  gapwise::SetMessageBoxObserver([&](QMessageBox& box) {
+  gapwise::qt::SetMessageBoxObserver([&](QMessageBox& box) {
     QVERIFY(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
     box.accept();
   });
-  gapwise::ShowMessage(nullptr, QStringLiteral("x"));
-  gapwise::SetMessageBoxObserver({});
+  gapwise::ShowMessage(nullptr, "x");
+  gapwise::qt::SetMessageBoxObserver({});
   QVERIFY(ticks >= 3);
 }
 
 void TToolkitTest::timerStartsEnabledAndKeepsItsPhase() {
-  gapwise::TTimer::SetManualTicks(false);
+  gapwise::qt::TTimerDriver::SetManualTicks(false);
   gapwise::TTimer timer;
-  gapwise::TTimer::SetManualTicks(true);
+  gapwise::qt::TTimerDriver::SetManualTicks(true);
   QVERIFY(timer.Enabled());
   QCOMPARE(timer.Interval(), 1000);
   QTest::qWait(300);
@@ -260,55 +272,52 @@ void TToolkitTest::choiceListClampsItsIndex() {
   QFETCH(int, count);
   QFETCH(int, set);
   QFETCH(int, index);
-  QWidget window;
-  gapwise::TRadioGroup group(&window, QRect(0, 0, 89, 209));
-  QStringList items;
-  for (int i = 0; i < count; ++i) items << QString::number(i * 11);
-  group.SetItems(items);
-  group.SetItemIndex(set);
-  QCOMPARE(group.ItemIndex(), index);
-  for (int i = 0; i < count; ++i) QCOMPARE(group.Button(i)->isChecked(), i == index);
+  TGroupWindow list;
+  std::vector<std::string> items;
+  for (int i = 0; i < count; ++i) items.push_back(std::to_string(i * 11));
+  list.group->SetItems(items);
+  list.group->SetItemIndex(set);
+  QCOMPARE(list.group->ItemIndex(), index);
+  for (int i = 0; i < count; ++i) QCOMPARE(list.Button(i)->isChecked(), i == index);
 }
 
 void TToolkitTest::choiceListClickSelects() {
-  QWidget window;
-  window.resize(100, 220);
-  gapwise::TRadioGroup group(&window, QRect(0, 0, 89, 209));
+  TGroupWindow list;
+  list.window.SetClientSize(100, 220);
   std::vector<int> clicks;
-  group.OnClick = [&](int i) { clicks.push_back(i); };
-  group.SetItems({"4", "7", "1", "0"});
-  group.SetItemIndex(0);
+  list.group->OnClick = [&](int i) { clicks.push_back(i); };
+  list.group->SetItems({"4", "7", "1", "0"});
+  list.group->SetItemIndex(0);
   QVERIFY(clicks.empty());  // setting the index in code is no click
-  window.show();
-  QTest::mouseClick(group.Button(2), Qt::LeftButton);
-  QTest::mouseClick(group.Button(2), Qt::LeftButton);  // a second click keeps it selected
-  QCOMPARE(group.ItemIndex(), 2);
-  QVERIFY(group.Button(2)->isChecked());
-  QVERIFY(!group.Button(0)->isChecked());
+  list.window.Show();
+  QTest::mouseClick(list.Button(2), Qt::LeftButton);
+  QTest::mouseClick(list.Button(2), Qt::LeftButton);  // a second click keeps it selected
+  QCOMPARE(list.group->ItemIndex(), 2);
+  QVERIFY(list.Button(2)->isChecked());
+  QVERIFY(!list.Button(0)->isChecked());
   QCOMPARE(clicks, (std::vector<int>{2, 2}));
-  group.ClearItems();
-  QCOMPARE(group.ItemIndex(), -1);
-  QCOMPARE(group.Count(), 0);
+  list.group->ClearItems();
+  QCOMPARE(list.group->ItemIndex(), -1);
+  QCOMPARE(list.group->Count(), 0);
 }
 
 void TToolkitTest::choiceListKeepsItsButtons() {
-  QWidget window;
-  gapwise::TRadioGroup group(&window, QRect(0, 0, 89, 209));
-  group.setFont(gapwise::PixelFont(19, gapwise::fsItalic));
-  group.SetItems({"1", "2", "3", "4"});
-  QRadioButton* third = group.Button(2);
-  group.SetItems({"5", "6", "7", "8"});
-  QCOMPARE(group.Button(2), third);
-  QCOMPARE(group.Item(2), QStringLiteral("7"));
-  group.SetItem(2, QStringLiteral("9"));
-  group.AddItem(QStringLiteral("10"));
-  QCOMPARE(group.Count(), 5);
-  QCOMPARE(group.Item(2), QStringLiteral("9"));
-  QCOMPARE(group.Item(4), QStringLiteral("10"));
+  TGroupWindow list;
+  list.group->SetFont(gapwise::FontOf(19, gapwise::fsItalic));
+  list.group->SetItems({"1", "2", "3", "4"});
+  QRadioButton* third = list.Button(2);
+  list.group->SetItems({"5", "6", "7", "8"});
+  QCOMPARE(list.Button(2), third);
+  QCOMPARE(list.group->Item(2), "7");
+  list.group->SetItem(2, "9");
+  list.group->AddItem("10");
+  QCOMPARE(list.group->Count(), 5);
+  QCOMPARE(list.Button(2)->text(), QStringLiteral("9"));
+  QCOMPARE(list.Button(4)->text(), QStringLiteral("10"));
   // One column, rows sharing what the caption leaves (19-pixel italic: 21 high).
-  group.SetItems({"1", "2", "3", "4"});
-  QCOMPARE(group.Button(0)->geometry(), QRect(8, 23, 79, 45));
-  QCOMPARE(group.Button(3)->geometry(), QRect(8, 158, 79, 45));
+  list.group->SetItems({"1", "2", "3", "4"});
+  QCOMPARE(list.Button(0)->geometry(), QRect(8, 23, 79, 45));
+  QCOMPARE(list.Button(3)->geometry(), QRect(8, 158, 79, 45));
 }
 
 void TToolkitTest::virtualKeys_data() {
@@ -329,7 +338,7 @@ void TToolkitTest::virtualKeys_data() {
 void TToolkitTest::virtualKeys() {
   QFETCH(int, key);
   QFETCH(int, code);
-  QCOMPARE(int(gapwise::VirtualKey(key)), code);
+  QCOMPARE(int(gapwise::qt::VirtualKey(key)), code);
 }
 
 GAPWISE_UI_TEST_MAIN(TToolkitTest)

@@ -4,15 +4,16 @@
 
 #include <QTest>
 
-#include "ui/toolkit/application.h"
-#include "ui/toolkit/timer.h"
+#include "ui/toolkit/qt/application.h"
+#include "ui/toolkit/qt/timer.h"
+#include "ui/toolkit/services.h"
 
-#define GAPWISE_UI_TEST_MAIN(TestClass)            \
-  int main(int argc, char** argv) {                \
-    gapwise::PreferOffscreenWithoutDisplay();      \
-    gapwise::TApplication application(argc, argv); \
-    gapwise::TTimer::SetManualTicks(true);         \
-    TestClass test;                                \
-    QTEST_SET_MAIN_SOURCE_PATH                     \
-    return QTest::qExec(&test, argc, argv);        \
+#define GAPWISE_UI_TEST_MAIN(TestClass)                       \
+  int main(int argc, char** argv) {                           \
+    gapwise::qt::PreferOffscreenWithoutDisplay();             \
+    gapwise::TApplication application(argc, argv, "Gapwise"); \
+    gapwise::qt::TTimerDriver::SetManualTicks(true);          \
+    TestClass test;                                           \
+    QTEST_SET_MAIN_SOURCE_PATH                                \
+    return QTest::qExec(&test, argc, argv);                   \
   }

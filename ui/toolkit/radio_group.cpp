@@ -1,152 +1,59 @@
 #include "ui/toolkit/radio_group.h"
 
-#include <QApplication>
-#include <QPainter>
-#include <QRadioButton>
-#include <QStyleOptionButton>
-#include <QStylePainter>
 #include <algorithm>
 
-#include "ui/toolkit/panel.h"
+#include "ui/toolkit/services.h"
 
 namespace gapwise {
-namespace {
 
-// A radio button that a click anywhere on its row selects, not only on its circle and text.
-// Its focus frame is drawn in the text's colour, so that it shows on any background.
-class TGroupButton : public QRadioButton {
- public:
-  using QRadioButton::QRadioButton;
-
- protected:
-  bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
-
-  void paintEvent(QPaintEvent* /*event*/) override {
-    QStylePainter painter(this);
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const bool focused = option.state & QStyle::State_HasFocus;
-    option.state &= ~QStyle::State_HasFocus;
-    painter.drawControl(QStyle::CE_RadioButton, option);
-    if (!focused) return;
-    const QRect text = style()->subElementRect(QStyle::SE_RadioButtonFocusRect, &option, this);
-    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
-    painter.drawRect(text.adjusted(0, 0, -1, -1));
-  }
-};
-
-}  // namespace
-
-TRadioGroup::TRadioGroup(QWidget* parent, const QRect& bounds) : QWidget(parent) {
-  setGeometry(bounds);
-  setAttribute(Qt::WA_OpaquePaintEvent);
+TRadioGroup::TRadioGroup(TWinControl& parent, const TRect& bounds) : TControl(&parent) {
+  auto driver = Toolkit().CreateRadioGroup(*this, parent.Driver());
+  group_ = driver.get();
+  Attach(std::move(driver));
+  SetBounds(bounds);
 }
 
-void TRadioGroup::SetCaption(const QString& caption) {
+void TRadioGroup::SetCaption(const std::string& caption) {
   caption_ = caption;
-  update();
+  group_->SetText(caption);
 }
 
-QString TRadioGroup::Item(int index) const {
-  const QRadioButton* button = Button(index);
-  return button ? button->text() : QString();
+std::string TRadioGroup::Item(int index) const {
+  if (index < 0 || index >= Count()) return {};
+  return items_[static_cast<std::size_t>(index)];
 }
 
 void TRadioGroup::ClearItems() {
   SetItems({});
 }
 
-void TRadioGroup::AddItem(const QString& text) {
-  QStringList items;
-  for (int i = 0; i < count_; ++i) items << Item(i);
-  SetItems(items << text);
+void TRadioGroup::AddItem(const std::string& text) {
+  std::vector<std::string> items = items_;
+  items.push_back(text);
+  SetItems(items);
 }
 
-void TRadioGroup::SetItem(int index, const QString& text) {
-  if (QRadioButton* button = Button(index)) button->setText(text);
+void TRadioGroup::SetItem(int index, const std::string& text) {
+  if (index < 0 || index >= Count()) return;
+  std::vector<std::string> items = items_;
+  items[static_cast<std::size_t>(index)] = text;
+  SetItems(items);
 }
 
-void TRadioGroup::SetItems(const QStringList& items) {
-  const int count = static_cast<int>(items.size());
-  while (static_cast<int>(buttons_.size()) < count) buttons_.push_back(MakeButton());
-  if (index_ >= count) SetItemIndex(-1);
-  for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
-    QRadioButton* button = buttons_[static_cast<std::size_t>(i)];
-    button->setText(i < count ? items[i] : QString());
-    button->setVisible(i < count);
-  }
-  count_ = count;
-  Arrange();
+void TRadioGroup::SetItems(const std::vector<std::string>& items) {
+  if (index_ >= static_cast<int>(items.size())) SetItemIndex(-1);
+  items_ = items;
+  group_->SetItems(items);
 }
 
 void TRadioGroup::SetItemIndex(int index) {
-  index_ = std::clamp(index, -1, count_ - 1);
-  const bool focused = isAncestorOf(QApplication::focusWidget());
-  // Only the selected button is a tab stop; the arrow keys reach the others.
-  for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
-    QRadioButton* button = buttons_[static_cast<std::size_t>(i)];
-    button->setChecked(i == index_);
-    button->setFocusPolicy(i == index_ ? Qt::StrongFocus : Qt::ClickFocus);
-  }
-  // The keyboard focus, when it is in the list, stays on the selected button.
-  if (focused && index_ >= 0) Button(index_)->setFocus(Qt::OtherFocusReason);
+  index_ = std::clamp(index, -1, Count() - 1);
+  group_->SetItemIndex(index_);
 }
 
-QRadioButton* TRadioGroup::Button(int index) const {
-  if (index < 0 || index >= count_) return nullptr;
-  return buttons_[static_cast<std::size_t>(index)];
-}
-
-int TRadioGroup::IndexOf(const QWidget* button) const {
-  for (int i = 0; i < count_; ++i) {
-    if (buttons_[static_cast<std::size_t>(i)] == button) return i;
-  }
-  return -1;
-}
-
-QRadioButton* TRadioGroup::MakeButton() {
-  auto* button = new TGroupButton(this);
-  button->setAutoExclusive(false);
-  button->setFocusPolicy(Qt::ClickFocus);
-  const int index = static_cast<int>(buttons_.size());
-  connect(button, &QRadioButton::clicked, this, [this, index] { Clicked(index); });
-  return button;
-}
-
-void TRadioGroup::Clicked(int index) {
+void TRadioGroup::ItemClicked(int index) {
   SetItemIndex(index);
-  if (OnClick) OnClick(index_);
-}
-
-// One column under the caption; the rows share the height that the caption leaves.
-void TRadioGroup::Arrange() {
-  if (count_ == 0) return;
-  const int textHeight = fontMetrics().height();
-  const int space = height() - textHeight - 5;
-  const int rowHeight = space / count_;
-  const int top = textHeight + 1 + (space % count_) / 2;
-  for (int i = 0; i < count_; ++i) {
-    buttons_[static_cast<std::size_t>(i)]->setGeometry(8, top + i * rowHeight, width() - 10,
-                                                       rowHeight);
-  }
-}
-
-// A frame from the middle of the caption's height down, etched, with the caption over it.
-void TRadioGroup::paintEvent(QPaintEvent* /*event*/) {
-  QPainter painter(this);
-  const QColor background = palette().color(QPalette::Window);
-  painter.fillRect(rect(), background);
-  const int textHeight = fontMetrics().height();
-  const QRect frame(0, textHeight / 2 - 1, width(), height() - (textHeight / 2 - 1));
-  painter.setPen(kBevelHighlight);
-  painter.drawRect(frame.adjusted(1, 1, -1, -1));
-  painter.setPen(kBevelShadow);
-  painter.drawRect(frame.adjusted(0, 0, -2, -2));
-  if (caption_.isEmpty()) return;
-  const QRect text(8, 0, fontMetrics().horizontalAdvance(caption_), textHeight);
-  painter.fillRect(text, background);
-  painter.setPen(palette().color(QPalette::WindowText));
-  painter.drawText(text, Qt::AlignLeft | Qt::AlignTop, caption_);
+  if (OnClick) RunHandler([&] { OnClick(index_); });
 }
 
 }  // namespace gapwise

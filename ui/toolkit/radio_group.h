@@ -1,52 +1,42 @@
-// The choice list: a captioned group of radio buttons in one column, ItemIndex -1 for none.
+// The choice list: a captioned group of radio buttons in one column; ItemIndex -1 selects none.
 #pragma once
 
-#include <QString>
-#include <QStringList>
-#include <QWidget>
 #include <functional>
+#include <string>
 #include <vector>
 
-class QRadioButton;
+#include "ui/toolkit/control.h"
 
 namespace gapwise {
 
-class TRadioGroup : public QWidget {
+class TRadioGroup : public TControl {
  public:
-  TRadioGroup(QWidget* parent, const QRect& bounds);
+  TRadioGroup(TWinControl& parent, const TRect& bounds);
 
-  QString Caption() const { return caption_; }
-  void SetCaption(const QString& caption);
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
 
-  int Count() const { return count_; }
-  QString Item(int index) const;
+  int Count() const { return static_cast<int>(items_.size()); }
+  const std::vector<std::string>& Items() const { return items_; }
+  std::string Item(int index) const;  // empty when there is no such item
   void ClearItems();
-  void AddItem(const QString& text);
-  void SetItem(int index, const QString& text);
-  // Replaces all items, keeping the buttons that stay (and so the keyboard focus on them).
-  void SetItems(const QStringList& items);
+  void AddItem(const std::string& text);
+  void SetItem(int index, const std::string& text);
+  // Replaces all items; the selection stays when it is still an item, else none.
+  void SetItems(const std::vector<std::string>& items);
 
   int ItemIndex() const { return index_; }
-  // Clamped to -1 .. Count() - 1; selects that button, none for -1.
+  // Clamped to -1 .. Count() - 1.
   void SetItemIndex(int index);
-
-  QRadioButton* Button(int index) const;  // null when there is no such item
-  int IndexOf(const QWidget* button) const;
 
   // A click on a button (or Space on it) has selected that item.
   std::function<void(int index)> OnClick;
-
- protected:
-  void paintEvent(QPaintEvent* event) override;
+  // From the driver: the user selected the item.
+  void ItemClicked(int index);
 
  private:
-  void Arrange();
-  void Clicked(int index);
-  QRadioButton* MakeButton();
-
-  QString caption_;
-  std::vector<QRadioButton*> buttons_;  // the first count_ are the items, the rest are hidden
-  int count_ = 0;
+  IRadioGroupDriver* group_;
+  std::vector<std::string> items_;
   int index_ = -1;
 };
 

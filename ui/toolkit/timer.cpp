@@ -1,49 +1,33 @@
 #include "ui/toolkit/timer.h"
 
-#include <QTimerEvent>
+#include "ui/toolkit/services.h"
 
 namespace gapwise {
-namespace {
 
-bool& ManualTicks() {
-  static bool manual = false;
-  return manual;
-}
-
-}  // namespace
-
-TTimer::TTimer(QObject* parent, int interval)
-    : QObject(parent), manual_(ManualTicks()), interval_(interval) {
+TTimer::TTimer(int interval) : driver_(Toolkit().CreateTimer(*this)), interval_(interval) {
   SetEnabled(true);
 }
+
+TTimer::~TTimer() = default;
 
 void TTimer::SetEnabled(bool enabled) {
   if (enabled == enabled_) return;
   if (!enabled) {
-    if (id_ != 0) killTimer(id_);
-    id_ = 0;
-    enabled_ = false;
-    return;
+    driver_->Stop();
+  } else if (!driver_->Start(interval_)) {
+    throw EOutOfResources("Not enough timers available");
   }
-  if (!manual_) {
-    id_ = startTimer(interval_, Qt::PreciseTimer);
-    if (id_ == 0) throw EOutOfResources("Not enough timers available");
-  }
-  enabled_ = true;
+  enabled_ = enabled;
 }
 
-void TTimer::SetManualTicks(bool manual) {
-  ManualTicks() = manual;
+void TTimer::Tick() {
+  if (enabled_ && OnTimer) RunHandler(OnTimer);
 }
 
 bool TTimer::Fire() {
   if (!enabled_) return false;
-  if (OnTimer) OnTimer();
+  Tick();
   return true;
-}
-
-void TTimer::timerEvent(QTimerEvent* event) {
-  if (event->timerId() == id_) Fire();
 }
 
 }  // namespace gapwise

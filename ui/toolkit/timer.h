@@ -1,9 +1,11 @@
 // The one-second timer of a window, with the toolkit's rules for enabling and disabling it.
 #pragma once
 
-#include <QObject>
 #include <functional>
+#include <memory>
 #include <stdexcept>
+
+#include "ui/toolkit/drivers.h"
 
 namespace gapwise {
 
@@ -15,10 +17,13 @@ class EOutOfResources : public std::runtime_error {
 
 // Enabled from creation. Enabling a disabled timer starts a fresh full interval; setting Enabled
 // to the value it has changes nothing, so a running period keeps its phase. Each tick calls
-// OnTimer.
-class TTimer : public QObject {
+// OnTimer, showing an error that escapes it.
+class TTimer {
  public:
-  explicit TTimer(QObject* parent = nullptr, int interval = 1000);
+  explicit TTimer(int interval = 1000);
+  ~TTimer();
+  TTimer(const TTimer&) = delete;
+  TTimer& operator=(const TTimer&) = delete;
 
   bool Enabled() const { return enabled_; }
   void SetEnabled(bool enabled);
@@ -26,19 +31,17 @@ class TTimer : public QObject {
 
   std::function<void()> OnTimer;
 
-  // For tests: with manual ticks, timers made afterwards start no system timer, and Fire()
-  // delivers one tick when the timer is enabled (returning whether it did).
-  static void SetManualTicks(bool manual);
+  // From the driver: the interval has passed.
+  void Tick();
+  // Delivers one tick now when the timer is enabled, and says whether it did.
   bool Fire();
 
- protected:
-  void timerEvent(QTimerEvent* event) override;
+  ITimerDriver& Driver() const { return *driver_; }
 
  private:
-  bool manual_;
+  std::unique_ptr<ITimerDriver> driver_;
   bool enabled_ = false;
   int interval_;
-  int id_ = 0;
 };
 
 }  // namespace gapwise

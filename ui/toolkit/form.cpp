@@ -1,0 +1,72 @@
+#include "ui/toolkit/form.h"
+
+#include <vector>
+
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/services.h"
+
+namespace gapwise {
+
+TForm::TForm(TForm* owner, TFormBorder border) : TWinControl(nullptr), owner_(owner) {
+  auto driver = Toolkit().CreateForm(*this, owner ? owner->form_ : nullptr, border);
+  form_ = driver.get();
+  Attach(std::move(driver));
+  RecordVisible(false);
+  SetColor(clBtnFace);
+}
+
+void TForm::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  form_->SetText(caption);
+}
+
+void TForm::MoveTo(int left, int top) {
+  form_->MoveTo(left, top);
+}
+
+void TForm::SetPosition(TPosition position) {
+  form_->SetPosition(position);
+}
+
+void TForm::ShowModal() {
+  RecordVisible(true);
+  form_->ShowModal();
+  RecordVisible(false);
+}
+
+void TForm::Close() {
+  form_->Close();
+}
+
+void TForm::SetKeyPreview(bool preview) {
+  form_->SetKeyPreview(preview);
+}
+
+void TForm::SetDefaultButton(TButton* button) {
+  if (button != nullptr) button->SetDefault(true);
+  form_->SetDefaultButton(button ? &button->ButtonDriver() : nullptr);
+}
+
+void TForm::SetTabOrder(std::initializer_list<TControl*> order) {
+  std::vector<IControlDriver*> drivers;
+  for (TControl* control : order) drivers.push_back(&control->Driver());
+  form_->SetTabOrder(drivers);
+}
+
+void TForm::Announce(const std::string& text) {
+  form_->Announce(text);
+}
+
+void TForm::KeyDown(std::uint16_t key) {
+  if (OnKeyDown) RunHandler([&] { OnKeyDown(key); });
+}
+
+void TForm::KeyPress(char c) {
+  if (OnKeyPress) RunHandler([&] { OnKeyPress(c); });
+}
+
+void TForm::Closed() {
+  RecordVisible(false);
+}
+
+}  // namespace gapwise

@@ -1,0 +1,56 @@
+// A form: a top-level window with a caption, a fixed client area, key preview, a default button,
+// a tab order, and modal showing over its owner.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <string>
+
+#include "ui/toolkit/control.h"
+
+namespace gapwise {
+
+class TButton;
+
+class TForm : public TWinControl {
+ public:
+  // A form with an owner is a dialog over it; one without is a main window.
+  TForm(TForm* owner, TFormBorder border);
+
+  TForm* Owner() const { return owner_; }
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(const std::string& caption);
+  void SetClientSize(int width, int height) { SetBounds({0, 0, width, height}); }
+  // Where the frame opens on the screen: at a place, or centred over the owner when shown.
+  void MoveTo(int left, int top);
+  void SetPosition(TPosition position);
+
+  // Shows the form and returns once it has been closed; events, timer ticks among them, are
+  // handled meanwhile.
+  void ShowModal();
+  void Close();
+
+  // Key preview: keys go to OnKeyDown and typed characters to OnKeyPress before the focused
+  // control gets them; dialog keys (Tab, arrows between controls, Enter) do not.
+  void SetKeyPreview(bool preview);
+  std::function<void(std::uint16_t key)> OnKeyDown;
+  std::function<void(char c)> OnKeyPress;
+  // Enter presses this button when no other push button has the focus.
+  void SetDefaultButton(TButton* button);
+  void SetTabOrder(std::initializer_list<TControl*> order);
+
+  // A screen reader speaks the text; while the form is not on the screen, nothing is spoken.
+  void Announce(const std::string& text);
+
+  // From the driver: a key previewed, the form closed by any means.
+  void KeyDown(std::uint16_t key);
+  void KeyPress(char c);
+  void Closed();
+
+ private:
+  TForm* owner_;
+  IFormDriver* form_;
+};
+
+}  // namespace gapwise

@@ -1,0 +1,78 @@
+#include "ui/toolkit/qt/edit.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
+
+#include "ui/toolkit/controls.h"
+
+namespace gapwise::qt {
+namespace {
+
+constexpr int kBackspace = 8;
+constexpr int kNotInserted = 17;
+
+// Keyboard clipboard commands that type no character (Shift+Insert, Shift+Delete).
+bool IsClipboardKey(const QKeyEvent& key) {
+  return key.matches(QKeySequence::Paste) || key.matches(QKeySequence::Cut);
+}
+
+}  // namespace
+
+int TypedCharacter(const QKeyEvent& key) {
+  const bool control = key.modifiers() & Qt::ControlModifier;
+  if (control && key.key() >= Qt::Key_A && key.key() <= Qt::Key_Z) {
+    return key.key() - Qt::Key_A + 1;
+  }
+  if (key.key() == Qt::Key_Backspace) return control ? 127 : kBackspace;
+  if (key.key() == Qt::Key_Delete || key.text().isEmpty()) return 0;
+  const char16_t c = key.text().at(0).unicode();
+  return c > 0xFF ? 127 : c;
+}
+
+// Drops and pasted text are not typed, and an input method types past the key handler.
+TEditBox::TEditBox(TEdit& edit, QWidget* parent) : QLineEdit(parent), edit_(edit) {
+  setAcceptDrops(false);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+  connect(this, &QLineEdit::textEdited, this, &TEditBox::Edited);
+}
+
+void TEditBox::SetProgramText(const QString& text) {
+  before_ = text;
+  setText(text);
+}
+
+void TEditBox::SetUserLimit(int length) {
+  limit_ = length;
+}
+
+void TEditBox::keyPressEvent(QKeyEvent* event) {
+  if (Drops(*event)) return event->accept();
+  QLineEdit::keyPressEvent(event);
+}
+
+// A key that its handler has replaced by code 17 (or 0) is dropped, and so is a character that
+// would bring the text past the limit. With a key handler, clipboard keys that type no character
+// are dropped too, since the handler cannot judge what they would bring.
+bool TEditBox::Drops(const QKeyEvent& key) {
+  if (key.key() == Qt::Key_Tab || key.key() == Qt::Key_Backtab) return false;
+  const int typed = TypedCharacter(key);
+  if (typed == 0) return edit_.OnKeyPress && IsClipboardKey(key);
+  const char kept = edit_.KeyPress(static_cast<char>(typed));
+  if (kept == kNotInserted || kept == '\0') return true;
+  const auto remaining = text().size() - selectedText().size();
+  const bool full = limit_ > 0 && typed != kBackspace && remaining >= limit_;
+  if (!full && kept != static_cast<char>(typed)) insert(QString(QChar(static_cast<uchar>(kept))));
+  return full || kept != static_cast<char>(typed);
+}
+
+// An edit that makes the text longer than the limit (a paste from the context menu) is undone;
+// shortening a longer text that the program put there is not.
+void TEditBox::Edited(const QString& text) {
+  if (limit_ > 0 && text.size() > limit_ && text.size() > before_.size()) {
+    setText(before_);
+  } else {
+    before_ = text;
+  }
+}
+
+}  // namespace gapwise::qt

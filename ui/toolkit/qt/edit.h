@@ -1,0 +1,37 @@
+// The one-line edit box: every typed character passes the control's key handler first, and the
+// user's typing and pasting keep within the length limit, while the program may set any text.
+#pragma once
+
+#include <QLineEdit>
+
+namespace gapwise {
+class TEdit;
+}
+
+namespace gapwise::qt {
+
+class TEditBox : public QLineEdit {
+ public:
+  TEditBox(TEdit& edit, QWidget* parent);
+
+  void SetProgramText(const QString& text);
+  void SetUserLimit(int length);  // 0 for none
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  bool Drops(const QKeyEvent& key);
+  void Edited(const QString& text);
+
+  TEdit& edit_;
+  int limit_ = 0;
+  QString before_;  // the text before the user's last edit
+};
+
+// The character a key press types into a box, as the box would see it; 0 for a key that types
+// none (arrows, Home, End, Delete). Control combinations type their control code, so Ctrl+V is
+// 22; a character beyond Latin-1 is 127.
+int TypedCharacter(const QKeyEvent& key);
+
+}  // namespace gapwise::qt

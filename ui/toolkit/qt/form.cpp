@@ -1,0 +1,109 @@
+#include "ui/toolkit/qt/form.h"
+
+#include <QEvent>
+#include <QPushButton>
+
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/announcer.h"
+#include "ui/toolkit/qt/dialog_form.h"
+#include "ui/toolkit/qt/driver.h"
+#include "ui/toolkit/qt/key_preview.h"
+
+namespace gapwise::qt {
+namespace {
+
+constexpr Qt::WindowFlags kMainWindowFlags =
+    Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
+
+QWidget* MakeWindow(IFormDriver* owner, TFormBorder border) {
+  if (border == bsDialog) return new TDialogForm(owner ? WidgetOf(*owner) : nullptr);
+  return new QWidget(owner ? WidgetOf(*owner) : nullptr, kMainWindowFlags);
+}
+
+// Tells the form when its window has been hidden, whoever closed it.
+class THideWatcher : public QObject {
+ public:
+  THideWatcher(TForm& form, QWidget* window) : QObject(window), form_(form) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+    if (event->type() == QEvent::Hide) form_.Closed();
+    return false;
+  }
+
+ private:
+  TForm& form_;
+};
+
+class TFormDriver : public TDriver<IFormDriver, QWidget> {
+ public:
+  TFormDriver(TForm& form, IFormDriver* owner, TFormBorder border)
+      : TDriver(MakeWindow(owner, border)), form_(form) {
+    new THideWatcher(form, &W());
+  }
+
+  void SetText(const std::string& text) override { W().setWindowTitle(QtText(text)); }
+  void SetBounds(const TRect& r) override { W().setFixedSize(r.Width, r.Height); }
+  void MoveTo(int left, int top) override { W().move(left, top); }
+  void SetPosition(TPosition /*position*/) override {}  // a dialog opens over its owner
+  void ShowModal() override {
+    if (auto* dialog = qobject_cast<QDialog*>(&W())) {
+      dialog->exec();
+    } else {
+      W().show();
+    }
+  }
+  void Close() override { W().close(); }
+
+  void SetKeyPreview(bool preview) override {
+    if (!preview) {
+      delete preview_;
+      preview_ = nullptr;
+      return;
+    }
+    if (preview_ != nullptr) return;
+    preview_ = new TKeyPreview(&W());
+    preview_->SetDefaultButton(default_);
+    preview_->OnKeyDown = [this](std::uint16_t key) { form_.KeyDown(key); };
+    preview_->OnKeyPress = [this](char c) { form_.KeyPress(c); };
+  }
+  void SetDefaultButton(IButtonDriver* button) override {
+    default_ = button ? qobject_cast<QPushButton*>(WidgetOf(*button)) : nullptr;
+    if (preview_ != nullptr) preview_->SetDefaultButton(default_);
+  }
+  void SetTabOrder(const std::vector<IControlDriver*>& order) override {
+    QWidget* previous = nullptr;
+    for (IControlDriver* driver : order) {
+      auto* holder = dynamic_cast<TWidgetHolder*>(driver);
+      QWidget* next = holder ? holder->TabWidget() : nullptr;
+      if (previous != nullptr && next != nullptr) QWidget::setTabOrder(previous, next);
+      previous = next;
+    }
+  }
+  // The announcer is made with the first text, shown with the window; a text given while the
+  // window is hidden is not spoken.
+  void Announce(const std::string& text) override {
+    if (announcer_ == nullptr) {
+      announcer_ = new TAnnouncer(&W());
+      if (W().isVisible()) announcer_->show();
+    }
+    if (W().isVisible()) announcer_->Announce(QtText(text));
+  }
+
+ private:
+  TForm& form_;
+  TKeyPreview* preview_ = nullptr;
+  QPushButton* default_ = nullptr;
+  TAnnouncer* announcer_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<IFormDriver> MakeForm(TForm& form, IFormDriver* owner, TFormBorder border) {
+  return std::make_unique<TFormDriver>(form, owner, border);
+}
+
+}  // namespace gapwise::qt

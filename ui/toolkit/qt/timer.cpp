@@ -1,0 +1,47 @@
+#include "ui/toolkit/qt/timer.h"
+
+#include <QTimerEvent>
+
+#include "ui/toolkit/qt/widget.h"
+#include "ui/toolkit/timer.h"
+
+namespace gapwise::qt {
+namespace {
+
+bool& ManualTicks() {
+  static bool manual = false;
+  return manual;
+}
+
+}  // namespace
+
+TTimerDriver::TTimerDriver(TTimer& timer) : timer_(timer), manual_(ManualTicks()) {}
+
+bool TTimerDriver::Start(int intervalMs) {
+  if (manual_) return true;
+  id_ = startTimer(intervalMs, Qt::PreciseTimer);
+  return id_ != 0;
+}
+
+void TTimerDriver::Stop() {
+  if (id_ != 0) killTimer(id_);
+  id_ = 0;
+}
+
+void TTimerDriver::SetManualTicks(bool manual) {
+  ManualTicks() = manual;
+}
+
+void TTimerDriver::timerEvent(QTimerEvent* event) {
+  if (event->timerId() == id_) timer_.Tick();
+}
+
+}  // namespace gapwise::qt
+
+namespace gapwise::qt {
+
+QObject* QtTimer(const TTimer& timer) {
+  return dynamic_cast<TTimerDriver*>(&timer.Driver());
+}
+
+}  // namespace gapwise::qt
