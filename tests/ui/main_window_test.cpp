@@ -94,13 +94,9 @@ class TMainWindowTest : public QObject {
 
 void TMainWindowTest::startUp_data() {
   QTest::addColumn<TDrillSettings>("settings");
-  QTest::newRow("typed, timed") << Settings(false, true, 30);
   QTest::newRow("choices, timed") << Settings(true, true, 17);
-  QTest::newRow("typed, untimed") << Settings(false, false);
-  QTest::newRow("choices, untimed") << Settings(true, false);
-  // Limits only a hand-edited file holds: shown whole inside the score area.
+  // A limit only a hand-edited file holds: shown whole inside the score area.
   QTest::newRow("largest limit") << Settings(false, true, 2147483647);
-  QTest::newRow("smallest limit") << Settings(false, true, -2147483647 - 1);
 }
 
 void TMainWindowTest::startUp() {
@@ -388,11 +384,7 @@ void TMainWindowTest::messageDoesNotStopTheTimer() {
 void TMainWindowTest::optionsPausesAndDealsAnew_data() {
   QTest::addColumn<TDrillSettings>("before");
   QTest::addColumn<TDrillSettings>("after");
-  QTest::newRow("cancel") << Settings(false, true, 30) << Settings(false, true, 30);
   QTest::newRow("to choices") << Settings(false, true, 30) << Settings(true, true, 12);
-  QTest::newRow("to typed") << Settings(true, true, 30) << Settings(false, true, 30);
-  QTest::newRow("time off") << Settings(false, true, 30) << Settings(false, false, 30);
-  QTest::newRow("time on") << Settings(true, false, 30) << Settings(true, true, 8);
 }
 
 // The dialog's effect is played by writing the game's settings while it is open.
