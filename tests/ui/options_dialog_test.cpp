@@ -2,17 +2,20 @@
 // the messages word for word, the time-limit box's key filter, and its look.
 #include <QCheckBox>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTestEventList>
+#include <QTimer>
 #include <array>
 
 #include "dialog_support.h"
@@ -126,6 +129,7 @@ class TOptionsDialogTest : public QObject {
   void filter_data();
   void filter();
   void pasteKeepsTheLimit();
+  void contextMenuWithoutShortcuts();
   void keys();
   void tabOrder();
   void layout_data();
@@ -423,6 +427,34 @@ void TOptionsDialogTest::pasteKeepsTheLimit() {
 }
 
 // No default and no cancel button: Enter presses only a focused push button, Esc does nothing.
+// The box drops the shortcuts' characters, so its menu names none; its Paste still works.
+void TOptionsDialogTest::contextMenuWithoutShortcuts() {
+  TDrillSettings settings;
+  TForm2 form(nullptr, settings);
+  QDialog& dialog = Dialog(form);
+  dialog.show();
+  QLineEdit* edit = Edit1(dialog);
+  edit->clear();
+  QGuiApplication::clipboard()->setText("7");
+  QStringList texts;
+  QTimer::singleShot(0, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    QVERIFY(menu != nullptr);
+    for (QAction* action : menu->actions()) {
+      if (!action->isSeparator()) texts << action->text();
+    }
+    for (QAction* action : menu->actions()) {
+      if (action->text() == "&Paste") action->trigger();
+    }
+    menu->close();
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(edit, &event);
+  QVERIFY(texts.contains("&Paste"));
+  for (const QString& text : texts) QVERIFY2(!text.contains('\t'), qPrintable(text));
+  QCOMPARE(edit->text(), QStringLiteral("7"));
+}
+
 void TOptionsDialogTest::keys() {
   TMessages messages;
   TDrillSettings settings;
@@ -546,7 +578,7 @@ void TOptionsDialogTest::centredOverOwner() {
   QDialog& dialog = Dialog(form);
   dialog.show();
   QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-  const QPoint offset = dialog.geometry().center() - window->geometry().center();
+  const QPoint offset = dialog.frameGeometry().center() - window->frameGeometry().center();
   QVERIFY2(offset.manhattanLength() <= 2,
            qPrintable(QString("off by %1, %2").arg(offset.x()).arg(offset.y())));
 }

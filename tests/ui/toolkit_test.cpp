@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "ui/toolkit/form.h"
+#include "ui/toolkit/qt/dialog_form.h"
 #include "ui/toolkit/qt/key_preview.h"
 #include "ui/toolkit/qt/message_box.h"
 #include "ui/toolkit/qt/radio_group.h"
@@ -112,6 +113,7 @@ class TToolkitTest : public QObject {
   void choiceListKeepsItsButtons();
   void virtualKeys_data();
   void virtualKeys();
+  void dialogCentredOverTheWholeOwner();
 };
 
 void TToolkitTest::messageBox_data() {
@@ -339,6 +341,15 @@ void TToolkitTest::virtualKeys() {
   QFETCH(int, key);
   QFETCH(int, code);
   QCOMPARE(int(gapwise::qt::VirtualKey(key)), code);
+}
+
+// A title bar of 21 pixels and one-pixel borders: the dialog's frame is centred on the owner's.
+void TToolkitTest::dialogCentredOverTheWholeOwner() {
+  const QRect owner(372, 150, 259, 411);
+  const QRect client = gapwise::qt::CentredOver(owner, QRect(373, 171, 257, 389), QSize(231, 254));
+  QCOMPARE(client, QRect(386, 238, 231, 254));
+  const QRect frame = client.adjusted(-1, -21, 1, 1);
+  QVERIFY((frame.center() - owner.center()).manhattanLength() <= 1);
 }
 
 GAPWISE_UI_TEST_MAIN(TToolkitTest)

@@ -1,7 +1,10 @@
 #include "ui/toolkit/qt/edit.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMenu>
+#include <memory>
 
 #include "ui/toolkit/controls.h"
 
@@ -63,6 +66,14 @@ bool TEditBox::Drops(const QKeyEvent& key) {
   const bool full = limit_ > 0 && typed != kBackspace && remaining >= limit_;
   if (!full && kept != static_cast<char>(typed)) insert(QString(QChar(static_cast<uchar>(kept))));
   return full || kept != static_cast<char>(typed);
+}
+
+void TEditBox::contextMenuEvent(QContextMenuEvent* event) {
+  const std::unique_ptr<QMenu> menu(createStandardContextMenu());
+  if (edit_.OnKeyPress) {
+    for (QAction* action : menu->actions()) action->setText(action->text().section('\t', 0, 0));
+  }
+  menu->exec(event->globalPos());
 }
 
 // An edit that makes the text longer than the limit (a paste from the context menu) is undone;

@@ -1,5 +1,7 @@
 // The one-line edit box: every typed character passes the control's key handler first, and the
 // user's typing and pasting keep within the length limit, while the program may set any text.
+// With a key handler, which may drop the shortcuts' characters, its context menu shows its
+// commands without shortcuts.
 #pragma once
 
 #include <QLineEdit>
@@ -19,6 +21,7 @@ class TEditBox : public QLineEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
   bool Drops(const QKeyEvent& key);

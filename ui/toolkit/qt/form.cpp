@@ -48,7 +48,11 @@ class TFormDriver : public TDriver<IFormDriver, QWidget> {
   void SetText(const std::string& text) override { W().setWindowTitle(QtText(text)); }
   void SetBounds(const TRect& r) override { W().setFixedSize(r.Width, r.Height); }
   void MoveTo(int left, int top) override { W().move(left, top); }
-  void SetPosition(TPosition /*position*/) override {}  // a dialog opens over its owner
+  void SetPosition(TPosition position) override {
+    if (auto* dialog = dynamic_cast<TDialogForm*>(&W())) {
+      dialog->SetCentred(position == poOwnerFormCenter);
+    }
+  }
   void ShowModal() override {
     if (auto* dialog = qobject_cast<QDialog*>(&W())) {
       dialog->exec();
