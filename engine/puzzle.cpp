@@ -30,7 +30,7 @@ Cells MultiplicationCells(TRandom& random) {
 Cells DivisionCells(TRandom& random) {
   const std::uint32_t d = random.RandomBelow(89) + 10;
   const std::uint32_t q = random.RandomBelow(89) + 10;
-  const std::uint32_t r = random.RandomBelow(q);
+  const std::uint32_t r = random.RandomBelow(d);
   const std::uint32_t second = d * (q % 10);
   return {Text(d),          Text(q),      Text(d * q + r), Text(d * (q / 10)),
           Text(second + r), Text(second), Text(r)};

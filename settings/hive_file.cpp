@@ -14,6 +14,7 @@ namespace {
 
 constexpr int kMaxLinks = 40;              // as the kernel follows them
 constexpr std::size_t kRandomLetters = 6;  // the XXXXXX of mkostemp
+constexpr int kAttempts = 5;  // temporary files a save makes when other saves' clean-ups remove it
 
 class TFd {
  public:
@@ -43,12 +44,13 @@ bool ReadAtMost(THiveFileSystem& fs, int fd, std::size_t limit, std::string& byt
   return false;
 }
 
-bool WriteAll(THiveFileSystem& fs, int fd, std::string_view bytes) {
+bool WriteAll(THiveFileSystem& fs, int fd, std::string_view bytes, off_t offset = 0) {
   while (!bytes.empty()) {
-    const ssize_t done = fs.Write(fd, bytes.data(), bytes.size());
+    const ssize_t done = fs.Write(fd, bytes.data(), bytes.size(), offset);
     if (done < 0 && errno == EINTR) continue;
     if (done <= 0) return false;
     bytes.remove_prefix(static_cast<std::size_t>(done));
+    offset += done;
   }
   return true;
 }
@@ -103,17 +105,43 @@ int CreateTemporary(THiveFileSystem& fs, const std::string& file, std::string& t
   return fs.MakeTemporary(temporary);
 }
 
-bool FillTemporary(THiveFileSystem& fs, int fd, mode_t mode, std::string_view bytes) {
-  return fs.Flock(fd, LOCK_EX) == 0 && fs.Fchmod(fd, mode) == 0 && WriteAll(fs, fd, bytes) &&
-         fs.Fsync(fd) == 0;
+// Locks a new temporary file, then checks that it still has its name: another save's clean-up
+// may have removed it before the lock, and from the lock on none can.
+enum class TLocked { kYes, kRemoved, kFailed };
+TLocked LockTemporary(THiveFileSystem& fs, int fd) {
+  struct stat info {};
+  if (fs.Flock(fd, LOCK_EX) != 0 || fs.Fstat(fd, info) != 0) return TLocked::kFailed;
+  return info.st_nlink > 0 ? TLocked::kYes : TLocked::kRemoved;
 }
 
-// Not atomic, for a folder where no temporary file can be made.
+// Blanks that fill size bytes after a text in the encoding of bytes; the reader skips them.
+std::string Blanks(std::string_view bytes, std::size_t size) {
+  if (!bytes.starts_with("\xFF\xFE")) return std::string(size, ' ');
+  std::string blanks;
+  for (std::size_t k = 0; k < size; ++k) blanks += k % 2 == 0 ? ' ' : '\0';
+  return blanks;
+}
+
+// For a folder where no temporary file can be made: the file is written over so that it loads
+// with the old values or the new ones whenever the save stops (see WriteHiveFile).
 bool WriteInPlace(THiveFileSystem& fs, const std::string& file, std::string_view bytes) {
   TFd fd(fs, fs.Open(file, O_WRONLY | O_CLOEXEC));
-  return fd.Get() >= 0 && WriteAll(fs, fd.Get(), bytes) &&
-         fs.Ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) == 0 && fs.Fsync(fd.Get()) == 0 &&
-         fs.Close(fd.Release()) == 0;
+  struct stat info {};
+  if (fd.Get() < 0 || fs.Fstat(fd.Get(), info) != 0 || !S_ISREG(info.st_mode)) return false;
+  const std::size_t old = static_cast<std::size_t>(info.st_size);
+  if (bytes.size() > old &&
+      !WriteAll(fs, fd.Get(), Blanks(bytes, bytes.size() - old), info.st_size)) {
+    fs.Ftruncate(fd.Get(), info.st_size);
+    return false;
+  }
+  std::string padded(bytes);
+  padded += Blanks(bytes, std::max(old, bytes.size()) - bytes.size());
+  if (!WriteAll(fs, fd.Get(), padded) || fs.Fsync(fd.Get()) != 0) return false;
+  if (padded.size() > bytes.size() &&
+      fs.Ftruncate(fd.Get(), static_cast<off_t>(bytes.size())) == 0) {
+    fs.Fsync(fd.Get());  // the new values stand already; this only drops the blanks for good
+  }
+  return true;
 }
 
 // A save that still runs holds its temporary file locked; the lock of a crashed one is gone.
@@ -137,6 +165,19 @@ void FinishFolder(THiveFileSystem& fs, const std::string& file) {
   fd.Release();
   RemoveStaleTemporaries(fs, folder, file);
   fs.CloseFolder(folder);
+}
+
+// Fills the locked temporary file and renames it over file, or removes it.
+bool ReplaceFile(THiveFileSystem& fs, TFd& fd, const std::string& temporary,
+                 const std::string& file, mode_t mode, std::string_view bytes) {
+  if (fs.Fchmod(fd.Get(), mode) != 0 || !WriteAll(fs, fd.Get(), bytes) || fs.Fsync(fd.Get()) != 0 ||
+      fs.Rename(temporary, file) != 0) {
+    fs.Unlink(temporary);
+    return false;
+  }
+  fs.Close(fd.Release());
+  FinishFolder(fs, file);
+  return true;
 }
 
 }  // namespace
@@ -181,19 +222,25 @@ bool WriteHiveFile(const std::string& path, std::string_view bytes, THiveFileSys
   struct stat old {};
   const bool exists = fs.Stat(file, old) == 0;
   if (!exists && errno != ENOENT) return false;
-  std::string temporary;
-  TFd fd(fs, CreateTemporary(fs, file, temporary));
-  if (fd.Get() < 0) {
-    return (errno == EACCES || errno == EPERM) && exists && WriteInPlace(fs, file, bytes);
-  }
-  if (!FillTemporary(fs, fd.Get(), exists ? old.st_mode & 07777 : 0600, bytes) ||
-      fs.Rename(temporary, file) != 0) {
+  const mode_t mode = exists ? old.st_mode & 07777 : 0600;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
+    std::string temporary;
+    TFd fd(fs, CreateTemporary(fs, file, temporary));
+    if (fd.Get() < 0) {
+      return (errno == EACCES || errno == EPERM) && exists && WriteInPlace(fs, file, bytes);
+    }
+    switch (LockTemporary(fs, fd.Get())) {
+      case TLocked::kRemoved:
+        continue;
+      case TLocked::kYes:
+        return ReplaceFile(fs, fd, temporary, file, mode, bytes);
+      case TLocked::kFailed:
+        break;
+    }
     fs.Unlink(temporary);
     return false;
   }
-  fs.Close(fd.Release());
-  FinishFolder(fs, file);
-  return true;
+  return false;
 }
 
 }  // namespace gapwise

@@ -22,7 +22,7 @@ class THiveFileSystem {
   int Open(const std::string& path, int flags, mode_t mode = 0);
   int MakeTemporary(std::string& pattern);  // mkostemp, close-on-exec
   ssize_t Read(int fd, void* buffer, std::size_t size);
-  ssize_t Write(int fd, const void* data, std::size_t size);
+  ssize_t Write(int fd, const void* data, std::size_t size, off_t offset);  // pwrite
   int Stat(const std::string& path, struct stat& info);
   int Fstat(int fd, struct stat& info);
   int Fchmod(int fd, mode_t mode);
@@ -60,11 +60,18 @@ THiveRead ReadHiveFile(const std::string& path, THive& hive, THiveFileSystem& fs
 bool MayWriteHiveFile(const std::string& path, THiveFileSystem& fs);
 
 // Replaces the file that path names (following symbolic links, which stay) by bytes: written to
-// ".<name>.tmp-XXXXXX" in the file's folder (created, mode 0700, when missing), flushed, renamed
-// over the file and the folder flushed, so that a crash leaves the old bytes or the new ones; the
-// file's mode stays. Then removes the temporary files of that pattern that no running save holds
-// locked, which a crashed save left. When the folder is read-only but the file is writable, the
-// file is rewritten in place and flushed instead. On failure the file is left as it was.
+// ".<name>.tmp-XXXXXX" in the file's folder (created, mode 0700, when missing), locked from before
+// it is filled until it has been renamed over the file, flushed, renamed and the folder flushed,
+// so that a crash leaves the old bytes or the new ones; the file's mode stays. Then removes the
+// temporary files of that pattern that no running save holds locked, which a crashed save left;
+// one that a save made but had not yet locked may be removed too, and that save then makes
+// another. On failure the file is left as it was.
+//
+// When the folder is read-only but the file is writable, the file is rewritten in place instead,
+// so that at every call the file loads with the old values or the new ones: a longer text first
+// grows the file by blanks after the old text, the new text goes over it padded with blanks to
+// the file's length and is flushed, and only then are the blanks cut off. On failure the file
+// loads with the old values, or with the new ones when only its flush failed.
 bool WriteHiveFile(const std::string& path, std::string_view bytes, THiveFileSystem& fs);
 
 }  // namespace gapwise

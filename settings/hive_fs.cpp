@@ -31,9 +31,9 @@ ssize_t THiveFileSystem::Read(int fd, void* buffer, std::size_t size) {
   return ::read(fd, buffer, size);
 }
 
-ssize_t THiveFileSystem::Write(int fd, const void* data, std::size_t size) {
-  GAPWISE_ALLOW("write", -1);
-  return ::write(fd, data, size);
+ssize_t THiveFileSystem::Write(int fd, const void* data, std::size_t size, off_t offset) {
+  GAPWISE_ALLOW("pwrite", -1);
+  return ::pwrite(fd, data, size, offset);
 }
 
 int THiveFileSystem::Stat(const std::string& path, struct stat& info) {

@@ -1,7 +1,6 @@
 #include "tools/deal.h"
 
-#include <charconv>
-#include <sstream>
+#include <cstdio>
 
 #include "engine/game.h"
 #include "engine/layout.h"
@@ -9,126 +8,6 @@
 #include "settings/store.h"
 
 namespace gapwise {
-namespace {
-
-constexpr const char* kUsage =
-    "usage: gapwise-deal --seed N [--count C] [--kinds LIST] [--multiple-choice] [--layout]"
-    " [--show-settings] [--worksheet FILE.pdf [--paper a4|letter] [--show-mask]], or gapwise-deal"
-    " --show-settings";
-
-template <typename T>
-std::optional<T> ParseDecimal(const std::string& text) {
-  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return {};
-  T value{};
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec != std::errc() || end != text.data() + text.size()) return {};
-  return value;
-}
-
-std::optional<std::vector<std::uint8_t>> ParseKinds(const std::string& list) {
-  std::vector<std::uint8_t> kinds;
-  std::stringstream in(list);
-  std::string item;
-  while (std::getline(in, item, ',')) {
-    const auto code = ParseDecimal<unsigned>(item);
-    if (!code || *code >= kKindCount) return {};
-    kinds.push_back(static_cast<std::uint8_t>(*code));
-  }
-  if (kinds.empty() || kinds.size() > 4 || list.back() == ',') return {};
-  return kinds;
-}
-
-// Applies one option that takes a value; returns an error text, empty when it was fine.
-std::string TakeValue(const std::string& name, const std::string& value, DealOptions& options) {
-  if (name == "--seed") {
-    options.seed = ParseDecimal<std::uint32_t>(value);
-    return options.seed ? "" : "the seed must be an unsigned 32-bit decimal number";
-  }
-  if (name == "--count") {
-    const auto count = ParseDecimal<int>(value);
-    if (!count || *count < 1) return "the count must be a whole number of at least 1";
-    options.count = *count;
-    return "";
-  }
-  if (name == "--worksheet") {
-    options.worksheet = value;
-    return value.empty() ? "the worksheet needs a file name" : "";
-  }
-  if (name == "--paper") {
-    if (value != "a4" && value != "letter") return "the paper must be a4 or letter";
-    options.paper = value == "a4" ? TPaper::A4 : TPaper::Letter;
-    return "";
-  }
-  const auto kinds = ParseKinds(value);
-  if (!kinds) return "the kinds must be one to four codes from 0 to 3, separated by commas";
-  options.kinds = *kinds;
-  options.kindsGiven = true;
-  return "";
-}
-
-bool TakesValue(const std::string& name) {
-  return name == "--seed" || name == "--count" || name == "--kinds" || name == "--worksheet" ||
-         name == "--paper";
-}
-
-// The options that go with a worksheet only, or not with one; an error text, empty when fine.
-std::string SheetConflict(const DealOptions& options) {
-  if (options.worksheet.empty()) {
-    return options.paper || options.showMask ? "--paper and --show-mask need --worksheet" : "";
-  }
-  if (!options.seed) return "--worksheet needs --seed";
-  if (options.layout) return "--layout prints JSON lines, not a worksheet";
-  if (options.count > kMostSheetPuzzles) {
-    return "a worksheet holds at most " + std::to_string(kMostSheetPuzzles) + " puzzles";
-  }
-  return "";
-}
-
-}  // namespace
-
-std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, std::string& error) {
-  DealOptions options;
-  for (std::size_t i = 0; i < args.size(); ++i) {
-    std::string name = args[i];
-    std::optional<std::string> value;
-    if (const auto eq = name.find('='); eq != std::string::npos && name.starts_with("--")) {
-      value = name.substr(eq + 1);
-      name.resize(eq);
-    }
-    if (name == "--multiple-choice" && !value) {
-      options.multipleChoice = true;
-      continue;
-    }
-    if (name == "--show-settings" && !value) {
-      options.showSettings = true;
-      continue;
-    }
-    if (name == "--layout" && !value) {
-      options.layout = true;
-      continue;
-    }
-    if (name == "--show-mask" && !value) {
-      options.showMask = true;
-      continue;
-    }
-    if (!TakesValue(name)) {
-      error = "unknown argument '" + args[i] + "'";
-      return {};
-    }
-    if (!value) {
-      if (i + 1 >= args.size()) {
-        error = name + " needs a value";
-        return {};
-      }
-      value = args[++i];
-    }
-    error = TakeValue(name, *value, options);
-    if (!error.empty()) return {};
-  }
-  error = SheetConflict(options);
-  if (!error.empty()) return {};
-  return options;
-}
 
 std::string JsonString(const std::string& text) {
   std::string out = "\"";
@@ -240,10 +119,13 @@ int DealWorksheet(TDrillGame& game, const DealOptions& options, const TWorksheet
   const TDrillSettings& settings = game.Settings();
   TWorksheet sheet;
   sheet.Path = options.worksheet;
+  sheet.KeyPath = options.answerKey;
   sheet.Paper = options.paper.value_or(TPaper::A4);
   sheet.ShowMask = options.showMask;
   sheet.Seed = *options.seed;
-  sheet.Kinds.assign(settings.Ops.begin(), settings.Ops.begin() + settings.Checked);
+  for (int i = 0; i < EntriesInForce(settings); ++i) {
+    sheet.Kinds.push_back(KindOfEntry(settings.Ops[static_cast<std::size_t>(i)]));
+  }
   sheet.MultipleChoice = settings.MultChoice;
   for (int i = 0; i < options.count; ++i) {
     game.NextPuzzle();
@@ -269,7 +151,7 @@ int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostr
   if (options && !options->seed && !options->showSettings) error = "--seed is required";
   if (options && !options->worksheet.empty() && !writer) error = "this build writes no worksheets";
   if (!options || !error.empty()) {
-    err << "gapwise-deal: " << error << "; " << kUsage << "\n";
+    err << "gapwise-deal: " << error << "; " << kDealUsage << "\n";
     return 2;
   }
   IDrillView view;

@@ -23,12 +23,16 @@ struct DealOptions {
   bool showSettings = false;    // print the stored settings first; --seed then deals with them
   bool layout = false;          // append each puzzle's screen layout
   std::string worksheet;        // write a PDF worksheet there instead of JSON lines
+  std::string answerKey;        // write the worksheet's answer key there instead of into it
   std::optional<TPaper> paper;  // the worksheet's paper, A4 when not given
   bool showMask = false;        // the worksheet prints the red "?" instead of an empty box
 };
 
 // A worksheet holds at most this many puzzles.
 inline constexpr int kMostSheetPuzzles = 1000;
+
+// The one-line usage that follows an argument error.
+extern const char* const kDealUsage;
 
 // Parses the arguments after the program name; on a bad one, returns nothing and sets error.
 std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, std::string& error);

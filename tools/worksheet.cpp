@@ -1,17 +1,21 @@
 #include "tools/worksheet.h"
 
+#include <QFile>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 #include <cstdio>
+#include <functional>
 #include <memory>
 
 #include "tools/worksheet_pages.h"
 
 namespace gapwise {
 namespace {
+
+using TPage = std::function<void(QPainter&)>;
 
 // Qt's own notes (such as a missing runtime folder) are no concern of the sheet's user.
 void DropNotes(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
@@ -31,49 +35,87 @@ std::unique_ptr<QGuiApplication> ApplicationIfNone() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-void SetUp(QPdfWriter& writer, const TWorksheet& sheet) {
-  writer.setResolution(72);  // one unit is one point
-  writer.setPageSize(QPageSize(sheet.Paper == TPaper::A4 ? QPageSize::A4 : QPageSize::Letter));
-  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  writer.setTitle(QStringLiteral("Gapwise worksheet, seed %1").arg(sheet.Seed));
-  writer.setCreator(QStringLiteral("gapwise-deal"));
+// One PDF file, drawn into a temporary file that replaces it only when committed.
+class TPdfFile {
+ public:
+  explicit TPdfFile(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {}
+
+  bool Draw(const TWorksheet& sheet, const QString& title, const std::vector<TPage>& pages) {
+    if (!file_.open(QIODevice::WriteOnly)) return false;
+    QPdfWriter writer(&file_);
+    writer.setResolution(72);  // one unit is one point
+    writer.setPageSize(QPageSize(sheet.Paper == TPaper::A4 ? QPageSize::A4 : QPageSize::Letter));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(QStringLiteral("%1, seed %2").arg(title).arg(sheet.Seed));
+    writer.setCreator(QStringLiteral("gapwise-deal"));
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    painter.setRenderHint(QPainter::Antialiasing);
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+      if (i > 0 && !writer.newPage()) return false;
+      pages[i](painter);
+    }
+    return painter.end();
+  }
+
+  bool Commit() { return file_.commit(); }
+
+  std::string Error() const {
+    const QString reason = file_.error() == QFileDevice::NoError
+                               ? QStringLiteral("the PDF writer failed")
+                               : file_.errorString();
+    return "cannot write " + path_ + ": " + reason.toStdString();
+  }
+
+ private:
+  std::string path_;
+  QSaveFile file_;
+};
+
+std::vector<TPage> PuzzlePagesOf(const TWorksheet& sheet, const TSheetPage& page) {
+  std::vector<TPage> pages;
+  for (int i = 0; i < PuzzlePages(page, static_cast<int>(sheet.Puzzles.size())); ++i) {
+    pages.push_back([&sheet, &page, i](QPainter& p) { DrawPuzzlePage(p, sheet, page, i); });
+  }
+  return pages;
 }
 
-bool DrawPages(QPdfWriter& writer, const TWorksheet& sheet) {
-  QPainter painter;
-  if (!painter.begin(&writer)) return false;
-  painter.setRenderHint(QPainter::Antialiasing);
-  const TSheetPage page = SheetPage(sheet.Paper);
-  const int count = static_cast<int>(sheet.Puzzles.size());
-  const int puzzlePages = PuzzlePages(count);
-  const int pages = puzzlePages + KeyPages(page, count);
-  for (int i = 0; i < pages; ++i) {
-    if (i > 0 && !writer.newPage()) return false;
-    if (i < puzzlePages) {
-      DrawPuzzlePage(painter, sheet, page, i, pages);
-    } else {
-      DrawKeyPage(painter, sheet, page, i - puzzlePages, puzzlePages, pages);
-    }
+std::vector<TPage> KeyPagesOf(const TWorksheet& sheet, const TSheetPage& page) {
+  std::vector<TPage> pages;
+  for (int i = 0; i < KeyPages(page, static_cast<int>(sheet.Puzzles.size())); ++i) {
+    pages.push_back([&sheet, &page, i](QPainter& p) { DrawKeyPage(p, sheet, page, i); });
   }
-  return painter.end();
+  return pages;
+}
+
+const QString kSheetTitle = QStringLiteral("Gapwise worksheet");
+
+// The key in a file of its own: both files are drawn before either replaces its file, and when
+// the sheet cannot replace its file the new key is removed again, so that no key stands without
+// its sheet.
+std::string WriteApart(const TWorksheet& sheet, const std::vector<TPage>& puzzles,
+                       const std::vector<TPage>& key) {
+  TPdfFile sheetFile(sheet.Path);
+  if (!sheetFile.Draw(sheet, kSheetTitle, puzzles)) return sheetFile.Error();
+  TPdfFile keyFile(sheet.KeyPath);
+  if (!keyFile.Draw(sheet, QStringLiteral("Gapwise answer key"), key)) return keyFile.Error();
+  if (!keyFile.Commit()) return keyFile.Error();
+  if (sheetFile.Commit()) return "";
+  QFile::remove(QString::fromStdString(sheet.KeyPath));
+  return sheetFile.Error();
 }
 
 }  // namespace
 
 std::string WriteWorksheet(const TWorksheet& sheet) {
   const std::unique_ptr<QGuiApplication> application = ApplicationIfNone();
-  QSaveFile file(QString::fromStdString(sheet.Path));
-  bool drawn = false;
-  if (file.open(QIODevice::WriteOnly)) {
-    QPdfWriter writer(&file);
-    SetUp(writer, sheet);
-    drawn = DrawPages(writer, sheet);
-  }
-  if (drawn && file.commit()) return "";
-  const QString reason = file.error() == QFileDevice::NoError
-                             ? QStringLiteral("the PDF writer failed")
-                             : file.errorString();
-  return "cannot write " + sheet.Path + ": " + reason.toStdString();
+  const TSheetPage page = SheetPage(sheet.Paper, sheet.MultipleChoice, sheet.Kinds);
+  std::vector<TPage> puzzles = PuzzlePagesOf(sheet, page);
+  const std::vector<TPage> key = KeyPagesOf(sheet, page);
+  if (!sheet.KeyPath.empty()) return WriteApart(sheet, puzzles, key);
+  puzzles.insert(puzzles.end(), key.begin(), key.end());
+  TPdfFile file(sheet.Path);
+  return file.Draw(sheet, kSheetTitle, puzzles) && file.Commit() ? "" : file.Error();
 }
 
 }  // namespace gapwise

@@ -7,8 +7,9 @@
 
 namespace gapwise {
 
-// Writes the sheet to sheet.Path through a temporary file that replaces it only when complete;
-// returns an error text ("cannot write PATH: reason"), empty on success.
+// Writes the sheet to sheet.Path, its answer key last or, when sheet.KeyPath is given, in that
+// file alone; each through a temporary file that replaces its file only when both are complete.
+// Returns an error text ("cannot write PATH: reason"), empty on success.
 std::string WriteWorksheet(const TWorksheet& sheet);
 
 }  // namespace gapwise

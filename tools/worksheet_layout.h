@@ -1,6 +1,8 @@
-// Where everything stands on a worksheet: the page in points, a puzzle's lines and boxes in pixels.
+// Where everything stands on a worksheet, in points: the page, the grid of puzzles, and in each
+// puzzle the digits, boxes, rule lines and offered values, placed by the window's own layout.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,11 +12,18 @@
 
 namespace gapwise {
 
-inline constexpr int kSheetColumns = 4;
-inline constexpr int kSheetRows = 5;
-inline constexpr int kPuzzlesPerPage = kSheetColumns * kSheetRows;
+inline constexpr double kMillimetre = 72 / 25.4;         // points
+inline constexpr double kDigitSize = 18;                 // points: the calculations' digits
+inline constexpr double kColumnWidth = 7 * kMillimetre;  // one digit's column
+inline constexpr double kBoxWidth = 6.4 * kMillimetre;   // a box for one hidden digit
+inline constexpr double kBoxHeight = 8.3 * kMillimetre;
+inline constexpr double kCircle = 5.2 * kMillimetre;     // the circle before an offered value
+inline constexpr double kChoiceGap = 4.5 * kMillimetre;  // from the lowest line to the circles
+inline constexpr double kChoiceSize = 16;  // points: an offered value, two digits 1 em wide
+inline constexpr double kChoiceSpace = 3;  // from a circle to its value
+inline constexpr double kRuleWidth = 1.2;
 inline constexpr int kKeyColumns = 8;
-inline constexpr double kKeyLineHeight = 14;  // points
+inline constexpr double kKeyLineHeight = 14;
 
 // A rectangle in points on the page; in the puzzle area's pixels it is a TPixelRect.
 struct TSheetRect {
@@ -23,38 +32,80 @@ struct TSheetRect {
   double Width = 0;
   double Height = 0;
 
+  double Right() const { return Left + Width; }
+  double Bottom() const { return Top + Height; }
   friend bool operator==(const TSheetRect&, const TSheetRect&) = default;
 };
 using TPixelRect = TPixelBox;
 
-// A page: its size, the header band above the grid, the grid, and the footer's baseline.
+// A page: its size, the header band above the grid, the grid of Columns x Rows puzzles, and the
+// footer's baseline.
 struct TSheetPage {
   double Width = 0;
   double Height = 0;
   TSheetRect Header;
   TSheetRect Grid;
   double FooterBaseline = 0;
+  bool MultipleChoice = false;
+  int Columns = 1;
+  int Rows = 1;
+  // The puzzle area's pixel columns that the sheet's kinds print in, and the tops of their
+  // highest and lowest rows of cells.
+  int AreaLeft = 0;
+  int AreaRight = 0;
+  int FirstRow = 0;
+  int LastRow = 0;
+
+  int PerPage() const { return Columns * Rows; }
 };
 
-// One puzzle's place: its framed grid cell, where the puzzle area's pixel (0, 0) lands, how many
-// points one of its pixels takes, and the top of the row of offered values.
+// One puzzle's place: its framed grid cell, and where the puzzle area's pixels land: pixel column
+// x at X(x), pixel row y at Y(y). A character column of the area is kColumnWidth wide.
 struct TPuzzlePlace {
   TSheetRect Cell;
   double OriginX = 0;
   double OriginY = 0;
-  double Scale = 0;
-  double ChoicesTop = 0;
+
+  double X(double x) const;
+  double Y(double y) const;
 };
 
 struct TSign {
   std::string Text;
-  TPixelRect Box;  // the text is centred in it, its top at the box's top
+  TPixelRect Box;  // the text is centred in it, on the row of the cell beside it
 };
 
-TSheetPage SheetPage(TPaper paper);
+// The page for the paper, with as many puzzles of these kinds as fit in the grid with their
+// offered values: fewer with division, whose puzzles are the tallest and widest.
+TSheetPage SheetPage(TPaper paper, bool multipleChoice, const std::vector<std::uint8_t>& kinds);
 
-// The place of the puzzle in grid slot `slot` (0 to 19, row by row).
-TPuzzlePlace PuzzlePlace(const TSheetPage& page, bool multipleChoice, int slot);
+// The place of the puzzle in grid slot `slot` (from 0, row by row).
+TPuzzlePlace PuzzlePlace(const TSheetPage& page, int slot);
+
+// The middle on the page of the row whose labels have their top at pixel row `top`: its digits,
+// a box in it and an operator sign beside it are centred there.
+double RowMiddle(const TPuzzlePlace& place, int top);
+
+// A rule line of the layout on the page, kRuleWidth thick.
+TSheetRect RuleRect(const TPuzzlePlace& place, const TPixelRect& rule);
+
+// The left edge of each character's column of a cell text on the page.
+std::vector<double> CellColumns(const TPuzzlePlace& place, const std::string& text,
+                                const TCellBox& box);
+
+// One box for each hidden digit, in that digit's column and its cell's row.
+std::vector<TSheetRect> GapBoxes(const TPuzzlePlace& place, const TPuzzleLayout& layout,
+                                 const TPuzzle& puzzle);
+
+// The bottom of the calculation's lowest line, a box in it included.
+double LowestLine(const TPuzzlePlace& place, const TPuzzleLayout& layout);
+
+// The circle before offered value `index` (0 to 3), kChoiceGap below the lowest line.
+TSheetRect ChoiceCircle(const TPuzzlePlace& place, const TPuzzleLayout& layout, int index);
+
+// The pages of puzzles and of the answer key for `count` puzzles.
+int PuzzlePages(const TSheetPage& page, int count);
+int KeyPages(const TSheetPage& page, int count);
 
 // The answer key lists the answers of each page of puzzles in a column of its own, headed by that
 // page's number: how many answers a page of the key takes, the place of the answer in `slot` (0
@@ -63,17 +114,7 @@ int KeyEntriesPerPage(const TSheetPage& page);
 TSheetRect KeyPlace(const TSheetPage& page, int slot);
 TSheetRect KeyHeading(const TSheetPage& page, int column);
 
-// The pages of puzzles and of the answer key for `count` puzzles.
-int PuzzlePages(int count);
-int KeyPages(const TSheetPage& page, int count);
-
 // The operator sign of a kind; division has none.
 std::optional<TSign> SignOf(TPuzzleKind kind);
-
-// The box that stands where the hidden digits are, the size of the window's mask.
-TPixelRect GapBox(const TPuzzleLayout& layout, const TPuzzle& puzzle);
-
-// The left edge of each character's column of a cell text in its label's box.
-std::vector<int> CellColumns(const std::string& text, const TCellBox& box);
 
 }  // namespace gapwise

@@ -1,4 +1,4 @@
-// Draws one dealt puzzle on a worksheet page exactly as the window lays it out.
+// Draws one dealt puzzle on a worksheet page as the window lays it out.
 #pragma once
 
 #include <QFont>
@@ -10,12 +10,12 @@ class QPainter;
 
 namespace gapwise {
 
-// The worksheets' face, the window's Times New Roman, `size` units high (points on the page).
+// The worksheets' face, the window's Times New Roman, `size` points high.
 QFont SheetFont(double size, bool bold = false);
 
 // Draws the puzzle numbered `number` in its framed cell: the cells, sign and rule lines of the
-// window, an empty box where the hidden digits stand (the red "?" with showMask), and in
-// multiple-choice mode the four offered values, each with a circle to tick.
+// window, one digit to a column; a box for each hidden digit (the red "?" with showMask); and in
+// multiple-choice mode the four offered values, each after a circle.
 void DrawPuzzle(QPainter& painter, const TSheetPuzzle& item, const TPuzzlePlace& place, int number,
                 bool showMask);
 

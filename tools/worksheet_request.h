@@ -18,7 +18,8 @@ struct TSheetPuzzle {
 };
 
 struct TWorksheet {
-  std::string Path;  // the PDF file to write
+  std::string Path;     // the PDF file to write
+  std::string KeyPath;  // the answer key's own PDF file; empty: the key comes last in Path
   TPaper Paper = TPaper::A4;
   bool ShowMask = false;  // print the red "?" instead of an empty box
   std::uint32_t Seed = 0;

@@ -164,6 +164,7 @@ INSTANTIATE_TEST_SUITE_P(
             "ThreeDigitProducts",
             PuzzleOf(pkDivision, {"98", "98", "9701", "882", "?81", "784", "97"}, 4, "8", 1, 3),
             Division(60, 44, 83, 35, 72)},
+        // Hand-made: the game deals no remainder above the divisor, but the rules still place it.
         DivisionCase{"RemainderAboveDivisor",
                      PuzzleOf(pkDivision, {"10", "50", "540", "50", "40", "?", "40"}, 5, "0", 0, 0),
                      Division(48, 34, 83, 24, 72)}));

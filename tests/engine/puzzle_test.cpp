@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "engine/game.h"
 #include "forced_random.h"
 
 namespace gapwise {
@@ -100,11 +101,14 @@ INSTANTIATE_TEST_SUITE_P(
         OperandCase{pkMultiplication, {{9898, 22}, {89, 35}}, {"123", "45", "615", "492", "5535"}},
         OperandCase{pkMultiplication, {{9898, 149}, {89, 20}}, {"250", "30", "0", "750", "7500"}},
         OperandCase{
-            pkDivision, {{89, 2}, {89, 24}, {34, 5}}, {"12", "34", "413", "36", "53", "48", "5"}},
+            pkDivision, {{89, 2}, {89, 24}, {12, 5}}, {"12", "34", "413", "36", "53", "48", "5"}},
         OperandCase{
-            pkDivision, {{89, 0}, {89, 40}, {50, 40}}, {"10", "50", "540", "50", "40", "0", "40"}},
+            pkDivision, {{89, 0}, {89, 40}, {10, 9}}, {"10", "50", "509", "50", "9", "0", "9"}},
         OperandCase{pkDivision,
-                    {{89, 1}, {89, 81}, {91, 0}},
+                    {{89, 88}, {89, 88}, {98, 97}},
+                    {"98", "98", "9701", "882", "881", "784", "97"}},
+        OperandCase{pkDivision,
+                    {{89, 1}, {89, 81}, {11, 0}},
                     {"11", "91", "1001", "99", "11", "11", "0"}}));
 
 long Value(const TPuzzle& puzzle, std::size_t i) {
@@ -144,9 +148,52 @@ TEST(MakePuzzle, EveryPuzzleIsACorrectCalculationWithAValidMask) {
         EXPECT_EQ(Value(p, 2), Value(p, 0) * Value(p, 1) + Value(p, 6));
         EXPECT_EQ(Value(p, 2), 10 * Value(p, 3) + Value(p, 4));
         EXPECT_EQ(Value(p, 4) - Value(p, 5), Value(p, 6));
-        EXPECT_LT(Value(p, 6), Value(p, 1));
+        EXPECT_LT(Value(p, 6), Value(p, 0));
         break;
     }
+  }
+}
+
+// A division draws its divisor, quotient and remainder, the masked cell and the mask, in that
+// order: seed 17 deals these three, each with exactly its own draws.
+TEST(MakePuzzle, DealsTheDivisionsOfASeedInStepWithTheirDraws) {
+  const struct {
+    std::vector<std::string> Cells;
+    int Masked;
+    std::string Answer;
+    int Draws;
+  } kDealt[] = {
+      {{"57", "22", "1292", "114", "152", "114", "38"}, 2, "9", 6},
+      {{"67", "75", "5043", "469", "353", "335", "18"}, 4, "53", 6},
+      {{"24", "59", "1416", "120", "216", "216", "0"}, 6, "0", 4},
+  };
+  TRandom random(17);
+  for (const auto& dealt : kDealt) {
+    TRandom steps = random;
+    for (int i = 0; i < dealt.Draws; ++i) steps.RandomBelow(1);
+    const TPuzzle p = MakePuzzle(pkDivision, random);
+    for (std::size_t i = 0; i < dealt.Cells.size(); ++i)
+      EXPECT_EQ(UnmaskedCell(p, i), dealt.Cells[i]);
+    EXPECT_EQ(p.MaskedCell, dealt.Masked);
+    EXPECT_EQ(p.Answer, dealt.Answer);
+    EXPECT_EQ(random.State(), steps.State()) << dealt.Cells[0];
+  }
+}
+
+// Both steps of every long division the game deals leave less than the divisor.
+TEST(MakePuzzle, EveryDealtDivisionIsWorkedCorrectly) {
+  IDrillView view;
+  TDrillGame game(view, [] { return 20260117u; });
+  game.Start([](TDrillSettings& settings) {
+    settings.Ops[0] = pkDivision;
+    settings.Checked = 1;
+  });
+  for (int i = 0; i < 3000; ++i) {
+    const TPuzzle& p = game.Puzzle();
+    ASSERT_EQ(p.Kind, pkDivision);
+    EXPECT_LT(Value(p, 4) / 10, Value(p, 0)) << "first step, puzzle " << i;
+    EXPECT_LT(Value(p, 6), Value(p, 0)) << "remainder, puzzle " << i;
+    game.NextPuzzle();
   }
 }
 

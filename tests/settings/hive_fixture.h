@@ -1,8 +1,12 @@
-// A scratch folder per test holding a user hive and a machine hive, and hive text builders.
+// A scratch folder per test holding a user hive and a machine hive, hive text builders, and a
+// file system that fails or stops the process at a chosen call.
 #pragma once
 
 #include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -14,6 +18,7 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/hive_registry.h"
 
@@ -49,6 +54,40 @@ inline int StatusOfChild(const std::function<void()>& body) {
   int status = -1;
   ::waitpid(child, &status, 0);
   return status;
+}
+
+// Counts its calls by name; at call number At it fails the call, or stops the process there as
+// SIGKILL would.
+class TFaultyFileSystem : public THiveFileSystem {
+ public:
+  enum TFault { kFail, kKill };
+  explicit TFaultyFileSystem(int at = 0, TFault fault = kFail) : at_(at), fault_(fault) {}
+  const std::vector<std::string>& Calls() const { return calls_; }
+
+ protected:
+  bool Allow(const char* call) override {
+    calls_.emplace_back(call);
+    if (static_cast<int>(calls_.size()) != at_) return true;
+    if (fault_ == kKill) ::kill(::getpid(), SIGKILL);
+    return false;
+  }
+
+ private:
+  int at_;
+  TFault fault_;
+  std::vector<std::string> calls_;
+};
+
+// So that root too meets the modes of files and folders.
+inline void DropFileCapabilities() {
+  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
+  __user_cap_data_struct data[2] = {};
+  ASSERT_EQ(::syscall(SYS_capget, &header, data), 0);
+  for (const unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
+    data[cap / 32].effective &= ~(1u << (cap % 32));
+    data[cap / 32].permitted &= ~(1u << (cap % 32));
+  }
+  ASSERT_EQ(::syscall(SYS_capset, &header, data), 0);
 }
 
 inline std::string ReadFile(const std::filesystem::path& path) {

@@ -1,9 +1,7 @@
 #include <fcntl.h>
-#include <linux/capability.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -16,12 +14,14 @@
 namespace gapwise {
 namespace {
 
+using testing_support::DropFileCapabilities;
 using testing_support::HiveTest;
 using testing_support::kRowName;
 using testing_support::kUserKey;
 using testing_support::ReadFile;
 using testing_support::Reg;
 using testing_support::StatusOfChild;
+using testing_support::TFaultyFileSystem;
 using testing_support::WriteFile;
 
 TDrillSettings Load(THiveRegistry& registry) {
@@ -131,28 +131,6 @@ TDrillSettings DivisionOnly() {
   settings.Checked = 1;
   return settings;
 }
-
-// Counts its calls by name; at call number At it fails the call, or stops the process there as
-// SIGKILL would.
-class TFaultyFileSystem : public THiveFileSystem {
- public:
-  enum TFault { kFail, kKill };
-  explicit TFaultyFileSystem(int at = 0, TFault fault = kFail) : at_(at), fault_(fault) {}
-  const std::vector<std::string>& Calls() const { return calls_; }
-
- protected:
-  bool Allow(const char* call) override {
-    calls_.emplace_back(call);
-    if (static_cast<int>(calls_.size()) != at_) return true;
-    if (fault_ == kKill) ::kill(::getpid(), SIGKILL);
-    return false;
-  }
-
- private:
-  int at_;
-  TFault fault_;
-  std::vector<std::string> calls_;
-};
 
 class SaveFaults : public HiveTest {
  protected:
@@ -269,18 +247,6 @@ TEST_F(HiveTest, AWriteThatWouldOverfillTheFileFailsAndTheEarlierOnesAreSaved) {
     EXPECT_EQ(ReadFile(UserFile()), expected);
     EXPECT_EQ(registry.OpenKeyCount(), 0u);
   }
-}
-
-// So that root too meets the modes of files and folders.
-void DropFileCapabilities() {
-  __user_cap_header_struct header{_LINUX_CAPABILITY_VERSION_3, 0};
-  __user_cap_data_struct data[2] = {};
-  ASSERT_EQ(::syscall(SYS_capget, &header, data), 0);
-  for (const unsigned cap : {CAP_DAC_OVERRIDE, CAP_DAC_READ_SEARCH, CAP_FOWNER}) {
-    data[cap / 32].effective &= ~(1u << (cap % 32));
-    data[cap / 32].permitted &= ~(1u << (cap % 32));
-  }
-  ASSERT_EQ(::syscall(SYS_capset, &header, data), 0);
 }
 
 struct WhereCase {

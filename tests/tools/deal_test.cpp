@@ -37,8 +37,8 @@ TEST(Deal, MultipleChoiceAddsTheOfferedValuesLast) {
   const DealRun run = Deal({"--seed=77", "--count=2", "--kinds=3", "--multiple-choice"});
   EXPECT_EQ(
       run.out,
-      R"({"kind":3,"cells":["91","24","2198","182","378","364","?4"],"masked":6,"answer":"1","mask":"?","hidepos":1,"taillen":2,"choices":["1","4","9","6"]}
-{"kind":3,"cells":["64","71","4570","448","90","??","26"],"masked":5,"answer":"64","mask":"??","hidepos":1,"taillen":2,"choices":["04","21","64","83"]}
+      R"({"kind":3,"cells":["91","24","2240","182","420","364","?6"],"masked":6,"answer":"5","mask":"?","hidepos":1,"taillen":2,"choices":["5","4","9","6"]}
+{"kind":3,"cells":["64","71","4568","448","88","??","24"],"masked":5,"answer":"64","mask":"??","hidepos":1,"taillen":2,"choices":["04","21","64","83"]}
 )");
 }
 

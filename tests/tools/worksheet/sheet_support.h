@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -14,6 +15,7 @@
 #include <unistd.h>
 
 #include "engine/puzzle.h"
+#include "tools/worksheet_layout.h"
 #include "tools/worksheet_request.h"
 
 namespace gapwise {
@@ -111,5 +113,75 @@ inline std::vector<std::string> Words(const std::string& text) {
   for (std::string word; in >> word;) words.push_back(word);
   return words;
 }
+
+// A worksheet dealt by the dealer: the arguments of its JSON lines, what the sheet adds
+// (--paper, --show-mask), and whether the answer key goes to a file of its own.
+struct SheetCase {
+  std::string name;
+  std::vector<std::string> deal;
+  std::vector<std::string> sheet;
+  bool keyApart = false;
+  friend std::ostream& operator<<(std::ostream& out, const SheetCase& c) { return out << c.name; }
+};
+
+inline constexpr auto kCaseName = [](const auto& info) { return info.param.name; };
+
+inline bool Has(const std::vector<std::string>& args, const std::string& arg) {
+  return std::find(args.begin(), args.end(), arg) != args.end();
+}
+
+inline int PageCount(const std::string& pdf) {
+  const std::string info = RunProgram("pdfinfo", {pdf}).out;
+  const std::size_t at = info.find("Pages:");
+  return at == std::string::npos ? -1 : std::stoi(info.substr(at + 6));
+}
+
+// The page that the sheet's arguments give.
+inline TSheetPage PageOf(const SheetCase& c) {
+  const auto has = [&](const std::string& arg) { return Has(c.deal, arg) || Has(c.sheet, arg); };
+  std::vector<std::uint8_t> kinds{0, 1, 2, 3};
+  if (const auto at = std::find(c.deal.begin(), c.deal.end(), "--kinds"); at != c.deal.end()) {
+    kinds.clear();
+    for (const char code : *(at + 1)) {
+      if (code != ',') kinds.push_back(static_cast<std::uint8_t>(code - '0'));
+    }
+  }
+  const bool letter = has("letter") || has("--paper=letter");
+  return SheetPage(letter ? TPaper::Letter : TPaper::A4, has("--multiple-choice"), kinds);
+}
+
+// Deals the puzzles as JSON lines and as a worksheet, the key apart when the case says so.
+class Worksheet : public ::testing::TestWithParam<SheetCase> {
+ protected:
+  void SetUp() override {
+    puzzles_ = DealtPuzzles(GetParam().deal);
+    std::vector<std::string> args = GetParam().deal;
+    args.insert(args.end(), GetParam().sheet.begin(), GetParam().sheet.end());
+    args.insert(args.end(), {"--worksheet", pdf_});
+    if (GetParam().keyApart) args.insert(args.end(), {"--answer-key", key_});
+    const TRun run = Deal(args);
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_TRUE(run.out.empty() && run.err.empty()) << run.out << run.err;
+  }
+
+  // The text of pages first to last of a PDF, laid out as printed, or of the crop of each page.
+  static std::string Text(const std::string& pdf, int first, int last,
+                          const TSheetRect* crop = nullptr) {
+    std::vector<std::string> args{"-layout", "-f", std::to_string(first), "-l",
+                                  std::to_string(last)};
+    if (crop != nullptr) {
+      const auto at = [&](double v) { return std::to_string(static_cast<int>(v)); };
+      args.insert(args.end(), {"-x", at(crop->Left + 1), "-y", at(crop->Top + 1), "-W",
+                               at(crop->Width - 2), "-H", at(crop->Height - 2)});
+    }
+    args.insert(args.end(), {pdf, "-"});
+    return RunProgram("pdftotext", args).out;
+  }
+
+  TTempFolder folder_;
+  std::string pdf_ = (folder_.Path / "sheet.pdf").string();
+  std::string key_ = (folder_.Path / "key.pdf").string();
+  std::vector<TSheetPuzzle> puzzles_;
+};
 
 }  // namespace gapwise

@@ -53,7 +53,22 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedSheet{
             "TooMany", {"--seed", "7", "--count", "1001", "--worksheet", "{dir}/w.pdf"}, 2},
         RefusedSheet{"MissingFolder", {"--seed", "7", "--worksheet", "{dir}/none/w.pdf"}, 1},
-        RefusedSheet{"AFolder", {"--seed", "7", "--worksheet", "{dir}/sub"}, 1}),
+        RefusedSheet{"AFolder", {"--seed", "7", "--worksheet", "{dir}/sub"}, 1},
+        RefusedSheet{"KeyWithoutSheet", {"--seed", "7", "--answer-key", "{dir}/k.pdf"}, 2},
+        RefusedSheet{"EmptyKey", {"--seed", "7", "--worksheet", "{dir}/w.pdf", "--answer-key="}, 2},
+        RefusedSheet{"KeyIsTheSheet",
+                     {"--seed", "7", "--worksheet", "{dir}/w.pdf", "--answer-key", "{dir}/./w.pdf"},
+                     2},
+        RefusedSheet{
+            "KeyInAMissingFolder",
+            {"--seed", "7", "--worksheet", "{dir}/w.pdf", "--answer-key", "{dir}/no/k.pdf"},
+            1},
+        RefusedSheet{"KeyIsAFolder",
+                     {"--seed", "7", "--worksheet", "{dir}/w.pdf", "--answer-key", "{dir}/sub"},
+                     1},
+        RefusedSheet{"SheetIsAFolderWithAKey",
+                     {"--seed", "7", "--worksheet", "{dir}/sub", "--answer-key", "{dir}/k.pdf"},
+                     1}),
     [](const auto& info) { return info.param.name; });
 
 }  // namespace

@@ -1,0 +1,151 @@
+#include <charconv>
+#include <filesystem>
+#include <sstream>
+#include <utility>
+
+#include "tools/deal.h"
+
+namespace gapwise {
+
+const char* const kDealUsage =
+    "usage: gapwise-deal --seed N [--count C] [--kinds LIST] [--multiple-choice] [--layout]"
+    " [--show-settings] [--worksheet FILE.pdf [--answer-key KEY.pdf] [--paper a4|letter]"
+    " [--show-mask]], or gapwise-deal --show-settings";
+
+namespace {
+
+template <typename T>
+std::optional<T> ParseDecimal(const std::string& text) {
+  if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) return {};
+  T value{};
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return {};
+  return value;
+}
+
+std::optional<std::vector<std::uint8_t>> ParseKinds(const std::string& list) {
+  std::vector<std::uint8_t> kinds;
+  std::stringstream in(list);
+  std::string item;
+  while (std::getline(in, item, ',')) {
+    const auto code = ParseDecimal<unsigned>(item);
+    if (!code || *code >= kKindCount) return {};
+    kinds.push_back(static_cast<std::uint8_t>(*code));
+  }
+  if (kinds.empty() || kinds.size() > 4 || list.back() == ',') return {};
+  return kinds;
+}
+
+// Applies one option that takes a value; returns an error text, empty when it was fine.
+std::string TakeValue(const std::string& name, const std::string& value, DealOptions& options) {
+  if (name == "--seed") {
+    options.seed = ParseDecimal<std::uint32_t>(value);
+    return options.seed ? "" : "the seed must be an unsigned 32-bit decimal number";
+  }
+  if (name == "--count") {
+    const auto count = ParseDecimal<int>(value);
+    if (!count || *count < 1) return "the count must be a whole number of at least 1";
+    options.count = *count;
+    return "";
+  }
+  if (name == "--worksheet") {
+    options.worksheet = value;
+    return value.empty() ? "the worksheet needs a file name" : "";
+  }
+  if (name == "--answer-key") {
+    options.answerKey = value;
+    return value.empty() ? "the answer key needs a file name" : "";
+  }
+  if (name == "--paper") {
+    if (value != "a4" && value != "letter") return "the paper must be a4 or letter";
+    options.paper = value == "a4" ? TPaper::A4 : TPaper::Letter;
+    return "";
+  }
+  const auto kinds = ParseKinds(value);
+  if (!kinds) return "the kinds must be one to four codes from 0 to 3, separated by commas";
+  options.kinds = *kinds;
+  options.kindsGiven = true;
+  return "";
+}
+
+bool TakesValue(const std::string& name) {
+  return name == "--seed" || name == "--count" || name == "--kinds" || name == "--worksheet" ||
+         name == "--answer-key" || name == "--paper";
+}
+
+// Whether two paths name the same file, once made absolute and "." and ".." resolved.
+bool SameFile(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
+  std::error_code aError, bError;
+  const auto x = std::filesystem::weakly_canonical(a, aError);
+  const auto y = std::filesystem::weakly_canonical(b, bError);
+  return aError || bError ? a == b : x == y;
+}
+
+// The options that go with a worksheet only, or not with one; an error text, empty when fine.
+std::string SheetConflict(const DealOptions& options) {
+  if (options.worksheet.empty()) {
+    return options.paper || options.showMask || !options.answerKey.empty()
+               ? "--paper, --show-mask and --answer-key need --worksheet"
+               : "";
+  }
+  if (SameFile(options.worksheet, options.answerKey)) {
+    return "the answer key needs a file of its own";
+  }
+  if (!options.seed) return "--worksheet needs --seed";
+  if (options.layout) return "--layout prints JSON lines, not a worksheet";
+  if (options.count > kMostSheetPuzzles) {
+    return "a worksheet holds at most " + std::to_string(kMostSheetPuzzles) + " puzzles";
+  }
+  return "";
+}
+
+// Sets the option that a switch (an option without a value) stands for; false for any other.
+bool TakeSwitch(const std::string& name, DealOptions& options) {
+  static const std::pair<const char*, bool DealOptions::*> kSwitches[] = {
+      {"--multiple-choice", &DealOptions::multipleChoice},
+      {"--show-settings", &DealOptions::showSettings},
+      {"--layout", &DealOptions::layout},
+      {"--show-mask", &DealOptions::showMask},
+  };
+  for (const auto& [option, field] : kSwitches) {
+    if (name == option) {
+      options.*field = true;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, std::string& error) {
+  DealOptions options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    if (const auto eq = name.find('='); eq != std::string::npos && name.starts_with("--")) {
+      value = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    if (!value && TakeSwitch(name, options)) continue;
+    if (!TakesValue(name)) {
+      error = "unknown argument '" + args[i] + "'";
+      return {};
+    }
+    if (!value) {
+      if (i + 1 >= args.size()) {
+        error = name + " needs a value";
+        return {};
+      }
+      value = args[++i];
+    }
+    error = TakeValue(name, *value, options);
+    if (!error.empty()) return {};
+  }
+  error = SheetConflict(options);
+  if (!error.empty()) return {};
+  return options;
+}
+
+}  // namespace gapwise
