@@ -69,6 +69,7 @@ void TDrillGame::ScoreAnswer() {
   const bool noSelection = settings_.MultChoice && choiceIndex_ == -1;
   if (!noSelection && GivenAnswer() == puzzle_.Answer) {
     ++right_;
+    view_.OnRightAnswer();
   } else {
     ++wrong_;
     // While the message is open, ticks still arrive; they must not time out this puzzle again.
@@ -96,6 +97,7 @@ void TDrillGame::Tick() {
   view_.OnSecondsLeftChanged(secondsLeft_);
   if (secondsLeft_ != 0) return;
   view_.StopTicker();
+  view_.OnTimeUp();
   ScoreAnswer();
   NextPuzzle();
 }

@@ -21,6 +21,10 @@ class IDrillView {
   virtual void OnEntryChanged(const std::string& /*entry*/) {}
   // Beep at once; show "The answer is " + answer only when tell; return once it was closed.
   virtual void OnWrongAnswer(const std::string& /*answer*/, bool /*tell*/) {}
+  // The answer given was right; nothing is shown or sounded.
+  virtual void OnRightAnswer() {}
+  // The countdown has reached zero: the answer given so far is scored next.
+  virtual void OnTimeUp() {}
   virtual void OnCountersChanged(int /*right*/, int /*wrong*/, int /*total*/) {}
   virtual void OnSecondsLeftChanged(int /*seconds*/) {}
   virtual void OnFocusCheck() {}

@@ -1,6 +1,7 @@
 #include "engine/reading.h"
 
 #include <array>
+#include <cctype>
 #include <vector>
 
 namespace gapwise {
@@ -52,6 +53,17 @@ std::string GapDescription(const TPuzzle& puzzle) {
   return std::string(count) + " missing in the " + names[puzzle.MaskedCell];
 }
 
+// The hidden number's characters one by one, so that the place of the gap is heard:
+// "8, question mark, 5, 3".
+std::string SpokenDigits(const std::string& cell) {
+  std::string out;
+  for (const char c : cell) {
+    if (!out.empty()) out += ", ";
+    out += c == '?' ? std::string("question mark") : std::string(1, c);
+  }
+  return out;
+}
+
 }  // namespace
 
 std::string SpokenText(const std::string& text) {
@@ -76,10 +88,20 @@ TPuzzleReading ReadPuzzle(const TPuzzle& puzzle) {
   TPuzzleReading reading;
   for (const TReadStep& step : ReadingOrder(puzzle.Kind)) {
     if (step.Cell >= puzzle.Cells.size()) continue;
-    reading.Text += step.Words + SpokenText(puzzle.Cells[step.Cell]);
+    const std::string& cell = puzzle.Cells[step.Cell];
+    reading.Text += step.Words + (step.Cell == puzzle.MaskedCell ? SpokenDigits(cell) : cell);
   }
   reading.Description = GapDescription(puzzle);
   return reading;
+}
+
+std::string Utterance(const TPuzzleReading& reading) {
+  std::string out = reading.Description;
+  if (!out.empty()) {
+    out[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[0])));
+    out += ". ";
+  }
+  return out + reading.Text + ".";
 }
 
 }  // namespace gapwise

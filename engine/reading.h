@@ -8,7 +8,7 @@
 namespace gapwise {
 
 struct TPuzzleReading {
-  std::string Text;         // "3791 plus question mark 636 equals 6427"
+  std::string Text;         // "3791 plus question mark, 6, 3, 6 equals 6427"
   std::string Description;  // "one digit is missing in the second number"
 };
 
@@ -17,7 +17,11 @@ struct TPuzzleReading {
 std::string SpokenText(const std::string& text);
 
 // The puzzle's cells in the order a teacher reads the calculation, with the words between them;
-// a cell that the puzzle lacks is left out.
+// the hidden number character by character, the others as numbers; a cell that the puzzle lacks
+// is left out.
 TPuzzleReading ReadPuzzle(const TPuzzle& puzzle);
+
+// What is said of a puzzle: where the gap is, then the calculation, as two sentences.
+std::string Utterance(const TPuzzleReading& reading);
 
 }  // namespace gapwise

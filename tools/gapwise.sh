@@ -18,7 +18,7 @@ test_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   desktop-file-utils appstream
-  xvfb xauth
+  xvfb xauth openbox
   dbus at-spi2-core python3-pyatspi
   poppler-utils
 )

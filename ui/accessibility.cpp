@@ -7,6 +7,11 @@
 #include "ui/toolkit/radio_group.h"
 
 namespace gapwise {
+namespace {
+
+constexpr const char* kKeys = "F2 reads the puzzle again, F3 the score and the time left.";
+
+}  // namespace
 
 void MakeReadable(TForm1& form) {
   form.Panel1->SetReading("", "");
@@ -15,13 +20,27 @@ void MakeReadable(TForm1& form) {
   form.Label9->SetAccessibleTitle("Wrong");
   form.Label10->SetAccessibleTitle("Total");
   form.Label13->SetAccessibleTitle("Time left");
+  form.Button5->SetAccessibleName("Help");
 }
 
-void ReadPuzzleAloud(TForm1& form, const TPuzzle& puzzle) {
+void ReadPuzzleAloud(TForm1& form, const TPuzzle& puzzle, const std::string& outcome) {
   const TPuzzleReading reading = ReadPuzzle(puzzle);
-  form.Panel1->SetReading(reading.Text, reading.Description);
-  form.Form().Announce(reading.Text);
+  form.Panel1->SetReading(reading.Text, reading.Description + ". " + kKeys);
+  form.Form().Announce(outcome + Utterance(reading));
   form.RadioGroup1->SetAccessibleName(SpokenText(form.RadioGroup1->Caption()));
+}
+
+void ReadPuzzleAgain(TForm1& form) {
+  form.Form().Announce(Utterance(ReadPuzzle(form.Game().Puzzle())));
+}
+
+void ReadScore(TForm1& form) {
+  const TDrillGame& game = form.Game();
+  std::string text = "Right " + std::to_string(game.Right()) + ", wrong " +
+                     std::to_string(game.Wrong()) + ", total " +
+                     std::to_string(game.Right() + game.Wrong());
+  if (game.Settings().TimeLimited) text += ", " + form.Label13->Caption() + " seconds left";
+  form.Form().Announce(text + ".");
 }
 
 void AnnounceCounters(TForm1& form) {
@@ -32,8 +51,9 @@ bool IsAnnouncedSecond(int seconds) {
   return seconds == 10 || seconds == 5;
 }
 
+// A puzzle that starts with 10 or 5 seconds is heard being read, not the countdown.
 void AnnounceSecondsLeft(TForm1& form, int seconds) {
-  if (!IsAnnouncedSecond(seconds)) return;
+  if (!IsAnnouncedSecond(seconds) || seconds >= form.Game().Settings().TimeLimit) return;
   form.Label13->AnnounceName();
   form.Form().Announce(std::to_string(seconds) + " seconds left");
 }

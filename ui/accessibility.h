@@ -1,6 +1,10 @@
-// What the main window tells a screen reader: the puzzle read as one text, the named answer box
-// and choice list, the counters with their titles, and the seconds left only at 10 and at 5.
+// What the main window tells a screen reader: the puzzle read as one text and spoken with the
+// outcome of the last answer, the named answer box and choice list, the counters with their
+// titles, the seconds left only at 10 and at 5, and on request the puzzle or the score again.
 #pragma once
+
+#include <cstdint>
+#include <string>
 
 #include "engine/puzzle.h"
 
@@ -8,11 +12,22 @@ namespace gapwise {
 
 class TForm1;
 
+// The keys that read the puzzle again and the score (F2 and F3, which no screen reader takes).
+inline constexpr std::uint16_t kVkReadPuzzle = 113;
+inline constexpr std::uint16_t kVkReadScore = 114;
+
 // Names the controls that have no text of their own; call once, when the controls exist.
 void MakeReadable(TForm1& form);
 
-// The puzzle area reads the new puzzle and the choice list its caption; the puzzle is spoken.
-void ReadPuzzleAloud(TForm1& form, const TPuzzle& puzzle);
+// The puzzle area reads the new puzzle and the choice list its caption; the outcome of the last
+// answer ("Right. ", "Wrong. ", "Time is up. Wrong. "), if any, is spoken, then the puzzle.
+void ReadPuzzleAloud(TForm1& form, const TPuzzle& puzzle, const std::string& outcome);
+
+// Speaks the puzzle again: where the gap is, then the calculation.
+void ReadPuzzleAgain(TForm1& form);
+
+// Speaks the counters and, with a time limit, the seconds left.
+void ReadScore(TForm1& form);
 
 // Announces the counters after they changed.
 void AnnounceCounters(TForm1& form);
@@ -20,7 +35,8 @@ void AnnounceCounters(TForm1& form);
 // The seconds that are announced when the countdown reaches them: 10 and 5.
 bool IsAnnouncedSecond(int seconds);
 
-// Speaks "10 seconds left" and "5 seconds left" when the countdown reaches them.
+// Speaks "10 seconds left" and "5 seconds left" when the countdown reaches them, not when a
+// puzzle starts with them.
 void AnnounceSecondsLeft(TForm1& form, int seconds);
 
 }  // namespace gapwise

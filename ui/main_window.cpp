@@ -2,6 +2,7 @@
 
 #include "settings/dialog/options_dialog.h"
 #include "settings/store.h"
+#include "ui/accessibility.h"
 #include "ui/help.h"
 #include "ui/info_dialog.h"
 #include "ui/puzzle_area.h"
@@ -108,6 +109,8 @@ void TForm1::FormKeyPress(char c) {
 }
 
 void TForm1::FormKeyDown(std::uint16_t key) {
+  if (key == kVkReadPuzzle) return ReadPuzzleAgain(*this);
+  if (key == kVkReadScore) return ReadScore(*this);
   game_.MoveKey(key);
 }
 

@@ -51,6 +51,8 @@ class TForm1 : public IDrillView {
   void OnChoicesChanged(const std::vector<std::string>& choices, int index) override;
   void OnEntryChanged(const std::string& entry) override;
   void OnWrongAnswer(const std::string& answer, bool tell) override;
+  void OnRightAnswer() override;
+  void OnTimeUp() override;
   void OnCountersChanged(int right, int wrong, int total) override;
   void OnSecondsLeftChanged(int seconds) override;
   void OnFocusCheck() override;
@@ -101,6 +103,7 @@ class TForm1 : public IDrillView {
   std::unique_ptr<TTimer> timer_;
   TDrillGame game_;
   std::string installFolder_;
+  std::string outcome_;  // of the answer just scored, spoken before the next puzzle
 };
 
 }  // namespace gapwise

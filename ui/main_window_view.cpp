@@ -15,7 +15,8 @@ namespace gapwise {
 
 void TForm1::OnPuzzleChanged(const TPuzzle& puzzle) {
   RadioGroup1->SetCaption(Puzzle->ShowPuzzle(puzzle));
-  ReadPuzzleAloud(*this, puzzle);
+  ReadPuzzleAloud(*this, puzzle, outcome_);
+  outcome_.clear();
 }
 
 void TForm1::OnChoicesChanged(const std::vector<std::string>& choices, int index) {
@@ -29,8 +30,17 @@ void TForm1::OnEntryChanged(const std::string& entry) {
 
 // Returns only when the message, if any, has been closed.
 void TForm1::OnWrongAnswer(const std::string& answer, bool tell) {
+  outcome_ += "Wrong. ";
   Beep();
   if (tell) ShowMessage(form_.get(), kAnswerMessage + answer);
+}
+
+void TForm1::OnRightAnswer() {
+  outcome_ += "Right. ";
+}
+
+void TForm1::OnTimeUp() {
+  outcome_ = "Time is up. ";
 }
 
 void TForm1::OnCountersChanged(int right, int wrong, int total) {

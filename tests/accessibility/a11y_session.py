@@ -1,4 +1,5 @@
-"""A private desktop for one test: Xvfb on a free display, the AT-SPI bus, and the game on it.
+"""A private desktop for one test: Xvfb on a free display, the AT-SPI bus, a window manager, and
+the game on it.
 
 Runs inside dbus-run-session, so the session bus is private too. Every process started here
 is ended by close(), also when the test fails.
@@ -45,6 +46,10 @@ class Desktop:
         os.environ["DISPLAY"] = ":" + number
         os.environ.pop("QT_QPA_PLATFORM", None)
         self._start(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately"])
+        # A window manager, so that windows are activated and take the keyboard focus as on a
+        # desktop.
+        self._start(["openbox", "--sm-disable"], stdout=subprocess.DEVNULL,
+                    stderr=subprocess.DEVNULL)
 
     def _start(self, command, **options):
         process = subprocess.Popen(command, stdin=subprocess.DEVNULL, **options)

@@ -14,7 +14,7 @@ import time
 from a11y_session import Desktop, settings_file, wait_for
 
 SEED = 66  # its first four puzzles are one of each kind, three with two hidden digits
-PUZZLES = 4
+PUZZLES = 5  # four are answered; the fifth is the one dealt after them
 COUNTDOWN = 20  # seconds per puzzle in the multiple-choice round, spoken only at 10 and 5
 
 READING_ORDER = [
@@ -33,19 +33,34 @@ CELL_NAMES = [
     ["divisor", "quotient", "dividend", "first partial product", "intermediate dividend",
      "second partial product", "remainder"],
 ]
-KEYSYM_RETURN, KEYSYM_BACKSPACE, KEYSYM_DOWN = 0xFF0D, 0xFF08, 0xFF54
+KEYSYM_RETURN, KEYSYM_BACKSPACE, KEYSYM_DOWN, KEYSYM_F2 = 0xFF0D, 0xFF08, 0xFF54, 0xFFBF
+KEYS = "F2 reads the puzzle again, F3 the score and the time left."
+FIRST_NOTICE_SECONDS = 4  # the first puzzle is spoken this soon after start-up, with no key
 
 
 def spoken(text):
     return " ".join(text.replace("?", " question mark ").replace(":", " ").split())
 
 
+def read_cell(puzzle, i):
+    """The hidden number character by character ("8, question mark, 5, 3"), the others whole."""
+    cell = puzzle["cells"][i]
+    if i != puzzle["masked"]:
+        return cell
+    return ", ".join("question mark" if c == "?" else c for c in cell)
+
+
 def expected_reading(puzzle):
-    cells = puzzle["cells"]
-    text = "".join(words + spoken(cells[i]) for words, i in READING_ORDER[puzzle["kind"]])
+    text = "".join(words + read_cell(puzzle, i) for words, i in READING_ORDER[puzzle["kind"]])
     count = "two digits are" if len(puzzle["mask"]) == 2 else "one digit is"
     gap = f"{count} missing in the {CELL_NAMES[puzzle['kind']][puzzle['masked']]}"
     return text, gap
+
+
+def utterance(puzzle, outcome=""):
+    """What is spoken of a puzzle: the outcome of the last answer, where the gap is, the sum."""
+    text, gap = expected_reading(puzzle)
+    return f"{outcome}{gap[0].upper()}{gap[1:]}. {text}."
 
 
 def deal(dealer, multiple_choice):
@@ -65,6 +80,7 @@ class Game:
         self.notices = []
         pyatspi.Registry.registerEventListener(self.events.append, "object:text-changed")
         pyatspi.Registry.registerEventListener(self._notice, "object:state-changed:showing")
+        self.started = time.monotonic()
         self.process = start()
         self.app = wait_for("the game on the accessibility bus", self._find_app, pump=self.pump)
 
@@ -78,7 +94,15 @@ class Game:
 
     def _notice(self, event):
         if event.detail1 and event.source.getRoleName() == "notification":
-            self.notices.append(event.source.name)
+            self.notices.append((time.monotonic() - self.started, event.source.name))
+
+    def spoken(self):
+        return [text for _, text in self.notices]
+
+    def wait_notice(self, text):
+        """Waits until the text has been announced; returns when, in seconds from start-up."""
+        self.wait(f"the announcement {text!r}", lambda: text in self.spoken())
+        return next(at for at, said in self.notices if said == text)
 
     def pump(self):
         from gi.repository import GLib
@@ -135,7 +159,7 @@ def check_puzzle(game, puzzle):
     puzzle_object = game.puzzle()
     assert puzzle_object.getRoleName() == "label", puzzle_object.getRoleName()
     assert puzzle_object.childCount == 0
-    assert puzzle_object.description == gap, (puzzle_object.description, gap)
+    assert puzzle_object.description == f"{gap}. {KEYS}", (puzzle_object.description, gap)
     caption = "question mark question mark is" if len(puzzle["mask"]) == 2 else "question mark is"
     game.wait(f"the choice list {caption!r}", lambda: game.one("panel", caption))
 
@@ -177,46 +201,75 @@ def counters(game):
 
 
 def play_typed(desktop, pyatspi, probe, dealer):
+    """Four puzzles: right, wrong by a typed digit, wrong by Enter on the empty box, right; each
+    outcome is spoken before the next puzzle, and F2 reads the puzzle again."""
     puzzles = deal(dealer, False)
     game = Game(pyatspi, lambda: desktop.start_game(probe, SEED, settings_file(False, 999)))
+    first = game.wait_notice(utterance(puzzles[0]))
+    assert first <= FIRST_NOTICE_SECONDS, f"the first puzzle was spoken after {first:.1f} s"
+    print(f"first puzzle spoken {first:.1f} s after start-up, no key pressed", flush=True)
     assert game.one("label", "Time left: 999") or game.wait(
         "the time left", lambda: any(n.startswith("Time left: ") for n in
                                      (label.name for label in game.showing("label"))))
     right = wrong = 0
-    for number, puzzle in enumerate(puzzles):
+    for number, puzzle in enumerate(puzzles[:4]):
         check_puzzle(game, puzzle)
-        is_wrong = number == 1
-        type_answer(game, puzzle["answer"], is_wrong)
+        if number == 1:
+            game.notices.clear()
+            game.key(KEYSYM_F2)
+            game.wait_notice(utterance(puzzle))
+        if number != 2:
+            type_answer(game, puzzle["answer"], number == 1)
         game.key(KEYSYM_RETURN)
-        if is_wrong:
+        if number in (1, 2):
             close_message(game, "The answer is " + puzzle["answer"])
             wrong += 1
         else:
             right += 1
+        game.wait_notice(utterance(puzzles[number + 1], "Wrong. " if number in (1, 2) else "Right. "))
         want = [f"Right: {right}", f"Wrong: {wrong}", f"Total: {right + wrong}"]
         game.wait(f"the counters {want}", lambda: counters(game) == want)
-        print(f"puzzle {number}: {puzzle['cells']} read and answered", flush=True)
+        print(f"puzzle {number}: {puzzle['cells']} read, answered and its outcome spoken",
+              flush=True)
     assert game.exit() == 0
 
 
 def play_choices(desktop, pyatspi, probe, dealer):
-    puzzle = deal(dealer, True)[0]
+    """A wrong choice after Down, Down: after its message the focus is on the checked choice of
+    the next puzzle, so that what is heard is what Enter scores; the countdown speaks only at 10
+    and 5 seconds."""
+    puzzles = deal(dealer, True)
     game = Game(pyatspi, lambda: desktop.start_game(probe, SEED, settings_file(True, COUNTDOWN)))
-    check_puzzle(game, puzzle)
+    check_puzzle(game, puzzles[0])
 
     def radios():
         return [(r.name, r.getState().contains(pyatspi.STATE_CHECKED))
                 for r in game.showing("radio button")]
 
-    first = [(value, i == 0) for i, value in enumerate(puzzle["choices"])]
-    game.wait(f"the choices {first}", lambda: radios() == first)
+    def focused():
+        found = [r.name for r in game.showing("radio button")
+                 if r.getState().contains(pyatspi.STATE_FOCUSED)]
+        return found[0] if len(found) == 1 else None
+
+    choices = puzzles[0]["choices"]
+    game.wait(f"the choices {choices}", lambda: radios() == [(v, i == 0) for i, v in enumerate(choices)])
     assert game.one("text", "Answer") is None
+    pick = next(i for i in (2, 1) if choices[i] != puzzles[0]["answer"])
+    for i in range(pick):
+        game.key(KEYSYM_DOWN)
+    game.wait(f"choice {pick} checked", lambda: radios()[pick] == (choices[pick], True))
+    game.key(KEYSYM_RETURN)
+    close_message(game, "The answer is " + puzzles[0]["answer"])
+    game.wait_notice(utterance(puzzles[1], "Wrong. "))
+    following = puzzles[1]["choices"]
+    game.wait(f"the choices {following}",
+              lambda: radios() == [(v, i == 0) for i, v in enumerate(following)])
+    game.wait("the focus on the checked choice", lambda: focused() == following[0])
+    print(f"after the message the focus is on the checked choice {following[0]!r}", flush=True)
     game.key(KEYSYM_DOWN)
-    second = [(value, i == 1) for i, value in enumerate(puzzle["choices"])]
-    game.wait(f"the choices {second}", lambda: radios() == second)
-    print(f"choices {puzzle['choices']} read, selection followed", flush=True)
+    game.wait("the focus following the selection", lambda: focused() == following[1])
     game.wait("4 seconds left", lambda: game.one("label", "Time left: 4"))
-    spoken = [notice for notice in game.notices if notice.endswith("seconds left")]
+    spoken = [notice for notice in game.spoken() if notice.endswith("seconds left")]
     assert spoken == ["10 seconds left", "5 seconds left"], game.notices
     assert game.exit() == 0
 

@@ -103,8 +103,9 @@ TEST_F(GameTest, ARightAnswerCountsWithoutSoundOrMessage) {
   view.Take();
   game->Check();
   const Log log = view.Take();
-  EXPECT_EQ(log[0], "counters 1 0 1");
-  EXPECT_EQ(log[1].substr(0, 6), "puzzle");
+  EXPECT_EQ(log[0], "right");
+  EXPECT_EQ(log[1], "counters 1 0 1");
+  EXPECT_EQ(log[2].substr(0, 6), "puzzle");
   EXPECT_EQ(game->Right(), 1);
 }
 
@@ -127,15 +128,16 @@ TEST_F(GameTest, FiveSecondsCountDownToZeroAndTimeOutAtTheFifthTick) {
   const std::string answer = game->Puzzle().Answer;
   game->Tick();
   const Log log = view.Take();
-  ASSERT_EQ(log.size(), 9u);
+  ASSERT_EQ(log.size(), 10u);
   EXPECT_EQ(log[0], "seconds 0");
   EXPECT_EQ(log[1], "ticker off");
-  EXPECT_EQ(log[2], "beep");
-  EXPECT_EQ(log[3], "The answer is " + answer);
-  EXPECT_EQ(log[4], "counters 0 1 1");
-  EXPECT_EQ(log[6], "entry ");
-  EXPECT_EQ(log[7], "seconds 5");
-  EXPECT_EQ(log[8], "ticker on");
+  EXPECT_EQ(log[2], "time up");
+  EXPECT_EQ(log[3], "beep");
+  EXPECT_EQ(log[4], "The answer is " + answer);
+  EXPECT_EQ(log[5], "counters 0 1 1");
+  EXPECT_EQ(log[7], "entry ");
+  EXPECT_EQ(log[8], "seconds 5");
+  EXPECT_EQ(log[9], "ticker on");
 }
 
 TEST_F(GameTest, TicksDuringTheMessageOfACheckNeverScoreThePuzzleAgain) {

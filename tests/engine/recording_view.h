@@ -27,6 +27,8 @@ class RecordingView : public IDrillView {
     if (tell) log.push_back(kAnswerMessage + answer);
     if (whileMessageOpen) whileMessageOpen();
   }
+  void OnRightAnswer() override { log.push_back("right"); }
+  void OnTimeUp() override { log.push_back("time up"); }
   void OnCountersChanged(int right, int wrong, int total) override {
     log.push_back("counters " + std::to_string(right) + " " + std::to_string(wrong) + " " +
                   std::to_string(total));

@@ -7,8 +7,10 @@
 #include <fstream>
 #include <optional>
 
+#include "engine/reading.h"
 #include "memory_registry.h"
 #include "settings/store.h"
+#include "ui/info_dialog.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/fake/fake_toolkit.h"
@@ -246,6 +248,36 @@ TEST_F(MainWindowForm, HelpOpensTheInstalledFile) {
   form->Button5->Click();
   EXPECT_EQ(toolkit_.Opened, (Strings{text + "/gapwise.chm"}));
   std::filesystem::remove_all(folder);
+}
+
+// What a screen reader hears without asking: the first puzzle once the window is on the screen,
+// each outcome before the next puzzle; and on F2 the puzzle, on F3 the score.
+TEST_F(MainWindowForm, SpeaksThePuzzleTheOutcomeAndOnRequest) {
+  registry_.At(reg::Root::CurrentUser, "Software\\Ardentree\\Gapwise");
+  SaveSettings(Settings(false, true, 5), registry_);
+  TForm1 form(TForm1Setup{&registry_, [] { return 1234u; }});
+  const auto said = [&] { return Utterance(ReadPuzzle(form.Game().Puzzle())); };
+  EXPECT_TRUE(toolkit_.Announced.empty());
+  form.Form().Show();
+  EXPECT_EQ(toolkit_.Announced, Strings{said()});
+  Type(form, form.Game().Puzzle().Answer);
+  form.Button1->Click();
+  EXPECT_EQ(toolkit_.Announced.back(), "Right. " + said());
+  form.Button1->Click();
+  EXPECT_EQ(toolkit_.Announced.back(), "Wrong. " + said());
+  for (int i = 0; i < 5; ++i) form.Timer1->Fire();
+  EXPECT_EQ(toolkit_.Announced.back(), "Time is up. Wrong. " + said());
+  form.Form().KeyDown(113);
+  EXPECT_EQ(toolkit_.Announced.back(), said());
+  form.Timer1->Fire();
+  form.Form().KeyDown(114);
+  EXPECT_EQ(toolkit_.Announced.back(), "Right 1, wrong 2, total 3, 4 seconds left.");
+  EXPECT_EQ(State(*form.Button5).AccessibleName, "Help");
+  toolkit_.Announced.clear();
+  TForm3 info(&form.Form());
+  info.ShowModal();
+  EXPECT_EQ(toolkit_.Announced,
+            Strings{"Gapwise 1.0. internet site:  www.ardentree.eu. e-mail:  info@ardentree.eu."});
 }
 
 }  // namespace

@@ -62,8 +62,12 @@ class AccessibilityTest : public QObject {
     QCOMPARE(area->role(), QAccessible::StaticText);
     QCOMPARE(area->childCount(), 0);
     QCOMPARE(area->text(QAccessible::Name).toStdString(), gapwise::ReadPuzzle(puzzle).Text);
-    QCOMPARE(area->text(QAccessible::Description).toStdString(),
-             gapwise::ReadPuzzle(puzzle).Description);
+    // The gap, then the keys that read the puzzle and the score again.
+    const QString description = area->text(QAccessible::Description);
+    QVERIFY(
+        description.startsWith(QString::fromStdString(gapwise::ReadPuzzle(puzzle).Description)));
+    QVERIFY(description.contains("F2") && description.contains("F3"));
+    QCOMPARE(NameOf(form->Button5), QStringLiteral("Help"));
     QCOMPARE(NameOf(form->RadioGroup1).toStdString(),
              gapwise::SpokenText(form->RadioGroup1->Caption()));
     QCOMPARE(Of(form->StaticText1)->role(), QAccessible::EditableText);

@@ -107,8 +107,8 @@ class IFormDriver : public IControlDriver {
   virtual void SetKeyPreview(bool preview) = 0;
   virtual void SetDefaultButton(IButtonDriver* button) = 0;
   virtual void SetTabOrder(const std::vector<IControlDriver*>& order) = 0;
-  // A screen reader speaks the text without the focus moving; a text given while the form is
-  // not on the screen is not spoken.
+  // A screen reader speaks the text without the focus moving. Called only while the form is on
+  // the screen: the driver calls TForm::Shown once it is shown and a screen reader can hear it.
   virtual void Announce(const std::string& text) = 0;
 };
 

@@ -54,7 +54,8 @@ void TForm::SetTabOrder(std::initializer_list<TControl*> order) {
 }
 
 void TForm::Announce(const std::string& text) {
-  form_->Announce(text);
+  if (onScreen_) return form_->Announce(text);
+  pending_ = text;
 }
 
 void TForm::KeyDown(std::uint16_t key) {
@@ -65,8 +66,16 @@ void TForm::KeyPress(char c) {
   if (OnKeyPress) RunHandler([&] { OnKeyPress(c); });
 }
 
+void TForm::Shown() {
+  onScreen_ = true;
+  if (pending_.empty()) return;
+  form_->Announce(pending_);
+  pending_.clear();
+}
+
 void TForm::Closed() {
   RecordVisible(false);
+  onScreen_ = false;
 }
 
 }  // namespace gapwise

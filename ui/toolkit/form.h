@@ -40,17 +40,22 @@ class TForm : public TWinControl {
   void SetDefaultButton(TButton* button);
   void SetTabOrder(std::initializer_list<TControl*> order);
 
-  // A screen reader speaks the text; while the form is not on the screen, nothing is spoken.
+  // A screen reader speaks the text. Given before the form is on the screen, the last such text
+  // is spoken once it is.
   void Announce(const std::string& text);
 
-  // From the driver: a key previewed, the form closed by any means.
+  // From the driver: a key previewed; the form on the screen, settled, so that what is
+  // announced is heard; the form closed by any means.
   void KeyDown(std::uint16_t key);
   void KeyPress(char c);
+  void Shown();
   void Closed();
 
  private:
   TForm* owner_;
   IFormDriver* form_;
+  bool onScreen_ = false;
+  std::string pending_;  // announced once the form is on the screen
 };
 
 }  // namespace gapwise

@@ -85,9 +85,14 @@ class TFakeRadioGroup : public TFakeDriver<IRadioGroupDriver> {
   void SetItemIndex(int index) override { State.ItemIndex = index; }
 };
 
+// A form is on the screen as soon as it is shown.
 class TFakeForm : public TFakeDriver<IFormDriver> {
  public:
   explicit TFakeForm(TForm& form) : form_(form) { State.Visible = false; }
+  void SetVisible(bool visible) override {
+    State.Visible = visible;
+    if (visible) form_.Shown();
+  }
   void MoveTo(int left, int top) override {
     State.Bounds = {left, top, State.Bounds.Width, State.Bounds.Height};
   }
@@ -96,7 +101,7 @@ class TFakeForm : public TFakeDriver<IFormDriver> {
   }
   void SetPosition(TPosition /*position*/) override {}
   void ShowModal() override {
-    State.Visible = true;
+    SetVisible(true);
     TFakeToolkit& toolkit = TFakeToolkit::Instance();
     if (toolkit.OnModal) toolkit.OnModal(form_);
     if (State.Visible) Close();
@@ -109,7 +114,7 @@ class TFakeForm : public TFakeDriver<IFormDriver> {
   void SetDefaultButton(IButtonDriver* /*button*/) override {}
   void SetTabOrder(const std::vector<IControlDriver*>& /*order*/) override {}
   void Announce(const std::string& text) override {
-    if (State.Visible) TFakeToolkit::Instance().Announced.push_back(text);
+    TFakeToolkit::Instance().Announced.push_back(text);
   }
 
  private:

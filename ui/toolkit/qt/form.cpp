@@ -1,7 +1,9 @@
 #include "ui/toolkit/qt/form.h"
 
+#include <QBasicTimer>
 #include <QEvent>
 #include <QPushButton>
+#include <QTimerEvent>
 
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/announcer.h"
@@ -21,28 +23,44 @@ QWidget* MakeWindow(IFormDriver* owner, TFormBorder border) {
   return new QWidget(owner ? WidgetOf(*owner) : nullptr, kMainWindowFlags);
 }
 
-// Tells the form when its window has been hidden, whoever closed it.
-class THideWatcher : public QObject {
+// How long a window that has just been shown takes before a screen reader hears announcements:
+// the desktop's accessibility bridge first learns of it, and the reader says its title and focus.
+constexpr int kSettleMs = 1000;
+
+// Tells the form when its window is on the screen, and when it has been hidden, whoever closed
+// it.
+class TShowWatcher : public QObject {
  public:
-  THideWatcher(TForm& form, QWidget* window) : QObject(window), form_(form) {
+  TShowWatcher(TForm& form, QWidget* window) : QObject(window), form_(form) {
     window->installEventFilter(this);
   }
 
  protected:
-  bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-    if (event->type() == QEvent::Hide) form_.Closed();
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && !static_cast<QWidget*>(watched)->isMinimized()) {
+      settle_.start(kSettleMs, this);
+    } else if (event->type() == QEvent::Hide) {
+      settle_.stop();
+      form_.Closed();
+    }
     return false;
+  }
+  void timerEvent(QTimerEvent* event) override {
+    if (event->timerId() != settle_.timerId()) return;
+    settle_.stop();
+    form_.Shown();
   }
 
  private:
   TForm& form_;
+  QBasicTimer settle_;
 };
 
 class TFormDriver : public TDriver<IFormDriver, QWidget> {
  public:
   TFormDriver(TForm& form, IFormDriver* owner, TFormBorder border)
       : TDriver(MakeWindow(owner, border)), form_(form) {
-    new THideWatcher(form, &W());
+    new TShowWatcher(form, &W());
   }
 
   void SetText(const std::string& text) override { W().setWindowTitle(QtText(text)); }
@@ -87,14 +105,13 @@ class TFormDriver : public TDriver<IFormDriver, QWidget> {
       previous = next;
     }
   }
-  // The announcer is made with the first text, shown with the window; a text given while the
-  // window is hidden is not spoken.
+  // The announcer is made with the first text.
   void Announce(const std::string& text) override {
     if (announcer_ == nullptr) {
       announcer_ = new TAnnouncer(&W());
-      if (W().isVisible()) announcer_->show();
+      announcer_->show();
     }
-    if (W().isVisible()) announcer_->Announce(QtText(text));
+    announcer_->Announce(QtText(text));
   }
 
  private:

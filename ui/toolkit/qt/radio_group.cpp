@@ -1,6 +1,7 @@
 #include "ui/toolkit/qt/radio_group.h"
 
 #include <QApplication>
+#include <QFocusEvent>
 #include <QPainter>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -13,13 +14,28 @@ namespace gapwise::qt {
 namespace {
 
 // A radio button that a click anywhere on its row selects, not only on its circle and text.
-// Its focus frame is drawn in the text's colour, so that it shows on any background.
+// Its focus frame is drawn in the text's colour, so that it shows on any background. The focus
+// that comes back to an unselected button when its window is active again (a message closed, a
+// new list dealt meanwhile) goes on to the selected one, so that what a screen reader says is
+// what Enter scores; a click or the arrow keys, which select the button they reach, keep it.
 class TGroupButton : public QRadioButton {
  public:
   using QRadioButton::QRadioButton;
 
  protected:
   bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+  void focusInEvent(QFocusEvent* event) override {
+    QRadioButton::focusInEvent(event);
+    const Qt::FocusReason reason = event->reason();
+    if (isChecked() || reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
+        reason == Qt::BacktabFocusReason) {
+      return;
+    }
+    for (QRadioButton* other : parentWidget()->findChildren<QRadioButton*>()) {
+      if (other->isChecked() && other->isVisible()) return other->setFocus(Qt::OtherFocusReason);
+    }
+  }
 
   void paintEvent(QPaintEvent* /*event*/) override {
     QStylePainter painter(this);
