@@ -59,9 +59,9 @@ class TShowWatcher : public QObject {
 class TFormDriver : public TDriver<IFormDriver, QWidget> {
  public:
   TFormDriver(TForm& form, IFormDriver* owner, TFormBorder border)
-      : TDriver(MakeWindow(owner, border)), form_(form) {
-    new TShowWatcher(form, &W());
-  }
+      : TDriver(MakeWindow(owner, border)), form_(form), watcher_(new TShowWatcher(form, &W())) {}
+  // The form is going: its window, hidden as it is deleted, tells it nothing more.
+  ~TFormDriver() override { delete watcher_; }
 
   void SetText(const std::string& text) override { W().setWindowTitle(QtText(text)); }
   void SetBounds(const TRect& r) override { W().setFixedSize(r.Width, r.Height); }
@@ -116,6 +116,7 @@ class TFormDriver : public TDriver<IFormDriver, QWidget> {
 
  private:
   TForm& form_;
+  TShowWatcher* watcher_;
   TKeyPreview* preview_ = nullptr;
   QPushButton* default_ = nullptr;
   TAnnouncer* announcer_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <QTimer>
 #include <algorithm>
 
 #include "ui/toolkit/qt/panel.h"
@@ -32,9 +33,13 @@ class TGroupButton : public QRadioButton {
         reason == Qt::BacktabFocusReason) {
       return;
     }
-    for (QRadioButton* other : parentWidget()->findChildren<QRadioButton*>()) {
-      if (other->isChecked() && other->isVisible()) return other->setFocus(Qt::OtherFocusReason);
-    }
+    // Once this focus change is complete, so that screen readers hear the two in their order.
+    QTimer::singleShot(0, this, [this] {
+      if (!hasFocus()) return;
+      for (QRadioButton* other : parentWidget()->findChildren<QRadioButton*>()) {
+        if (other->isChecked() && other->isVisible()) return other->setFocus(Qt::OtherFocusReason);
+      }
+    });
   }
 
   void paintEvent(QPaintEvent* /*event*/) override {
