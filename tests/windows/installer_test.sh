@@ -65,6 +65,7 @@ check "its silent uninstaller" same "$(query "$uninstallKey" QuietUninstallStrin
 if [ "$hasGame" = 1 ]; then
   check "gapwise.exe installed" test -f "$folder/gapwise.exe"
   check "Start-menu shortcut" test -f "$shortcut"
+  check "the shortcut starts gapwise.exe" grep -qaF "$folderWin\gapwise.exe" "$shortcut"
 else
   echo "note: this installer carries no gapwise.exe yet (no Win32 toolkit backend in the build)"
   check "no gapwise.exe" test ! -e "$folder/gapwise.exe"
