@@ -25,9 +25,10 @@ test_packages=(
   poppler-utils
 )
 # What the Windows cross-build needs: the mingw-w64 compilers with posix threads, NSIS, chmcmd,
-# GoogleTest's source, and 32-bit Wine (on Debian's i386 architecture) with Xvfb for its tests.
+# GoogleTest's source, and 32-bit Wine (on Debian's i386 architecture) with Xvfb for its tests;
+# the host's compiler builds the Linux dealer that the Windows one is compared with.
 windows_packages=(
-  cmake ninja-build
+  cmake ninja-build g++
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   nsis fp-utils libgtest-dev
   wine wine32:i386 xvfb xauth
