@@ -1,5 +1,6 @@
-// The one file that includes <windows.h>: the advapi32 calls, with the registry interface's types
-// converted at its edge.
+// The backend's one file that includes <windows.h>: the advapi32 calls, with the registry
+// interface's types converted at its edge. The interface numbers its results, types and rights
+// as the system does, which the asserts below hold to.
 #include "settings/win32/win_registry.h"
 
 #include <windows.h>
@@ -8,14 +9,31 @@ namespace gapwise {
 namespace {
 
 static_assert(sizeof(HKEY) <= sizeof(reg::Key));
-static_assert(static_cast<LONG>(reg::Status::BadDatabase) == ERROR_BADDB);
-static_assert(static_cast<LONG>(reg::Status::MoreData) == ERROR_MORE_DATA);
-static_assert(static_cast<LONG>(reg::Status::NotFound) == ERROR_FILE_NOT_FOUND);
-static_assert(static_cast<LONG>(reg::Status::BadPathname) == ERROR_BAD_PATHNAME);
-static_assert(static_cast<DWORD>(reg::Type::Dword) == REG_DWORD);
-static_assert(static_cast<DWORD>(reg::Type::Binary) == REG_BINARY);
-static_assert(static_cast<DWORD>(reg::Type::ExpandString) == REG_EXPAND_SZ);
-static_assert(reg::kRead == KEY_READ && reg::kAllAccess == KEY_ALL_ACCESS);
+
+constexpr bool Is(reg::Status status, LONG code) {
+  return static_cast<LONG>(status) == code;
+}
+static_assert(Is(reg::Status::Success, ERROR_SUCCESS) &&
+              Is(reg::Status::NotFound, ERROR_FILE_NOT_FOUND) &&
+              Is(reg::Status::AccessDenied, ERROR_ACCESS_DENIED) &&
+              Is(reg::Status::InvalidHandle, ERROR_INVALID_HANDLE) &&
+              Is(reg::Status::InvalidParameter, ERROR_INVALID_PARAMETER) &&
+              Is(reg::Status::BadPathname, ERROR_BAD_PATHNAME) &&
+              Is(reg::Status::MoreData, ERROR_MORE_DATA) &&
+              Is(reg::Status::BadDatabase, ERROR_BADDB) &&
+              Is(reg::Status::CantRead, ERROR_CANTREAD) &&
+              Is(reg::Status::CantWrite, ERROR_CANTWRITE));
+static_assert(static_cast<DWORD>(reg::Type::None) == REG_NONE &&
+              static_cast<DWORD>(reg::Type::String) == REG_SZ &&
+              static_cast<DWORD>(reg::Type::ExpandString) == REG_EXPAND_SZ &&
+              static_cast<DWORD>(reg::Type::Binary) == REG_BINARY &&
+              static_cast<DWORD>(reg::Type::Dword) == REG_DWORD &&
+              static_cast<DWORD>(reg::Type::MultiString) == REG_MULTI_SZ);
+static_assert(reg::kQueryValue == KEY_QUERY_VALUE && reg::kSetValue == KEY_SET_VALUE &&
+              reg::kCreateSubKey == KEY_CREATE_SUB_KEY &&
+              reg::kEnumerateSubKeys == KEY_ENUMERATE_SUB_KEYS && reg::kNotify == KEY_NOTIFY &&
+              reg::kCreateLink == KEY_CREATE_LINK && reg::kRead == KEY_READ &&
+              reg::kWrite == KEY_WRITE && reg::kAllAccess == KEY_ALL_ACCESS);
 
 HKEY RootKey(reg::Root root) {
   return root == reg::Root::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
