@@ -85,7 +85,9 @@ TEST_P(MainWindowStart, ShowsWhatTheSettingsAsk) {
   const bool two = form->Game().Puzzle().Answer.size() == 2;
   EXPECT_EQ(form->RadioGroup1->Caption(), two ? " ?? is : " : "  ? is : ");
   EXPECT_EQ(Counters(*form), (Strings{"0", "0", "0"}));
-  if (settings.TimeLimited) EXPECT_EQ(form->Label13->Caption(), std::to_string(settings.TimeLimit));
+  if (settings.TimeLimited) {
+    EXPECT_EQ(form->Label13->Caption(), std::to_string(settings.TimeLimit));
+  }
   EXPECT_EQ(form->Label13->Left(), GetParam().SecondsLeft);
   EXPECT_TRUE(form->Timer1->Enabled());
   EXPECT_EQ(form->StaticText1->Caption(), "");
@@ -185,7 +187,9 @@ TEST_P(MainWindowOptions, PauseThenDealAnew) {
   EXPECT_EQ(form->RadioGroup1->Count(), after.MultChoice ? 4 : 0);
   EXPECT_TRUE(form->Button1->Focused());
   EXPECT_EQ(form->Timer1->Enabled(), after.TimeLimited);
-  if (after.TimeLimited) EXPECT_EQ(form->Label13->Caption(), std::to_string(after.TimeLimit));
+  if (after.TimeLimited) {
+    EXPECT_EQ(form->Label13->Caption(), std::to_string(after.TimeLimit));
+  }
 }
 
 const TOptionsCase kOptionsCases[] = {

@@ -58,8 +58,9 @@ TEST_P(OptionsOpening, ShowsTheSettings) {
   EXPECT_EQ(dialog.Edit1->Text(), GetParam().Edit);
   dialog.Form().Show();
   dialog.Button1->Click();
-  if (!toolkit_.Boxes.empty())
+  if (!toolkit_.Boxes.empty()) {
     EXPECT_EQ(Texts(toolkit_.Boxes), std::vector<std::string>{kTooShort});
+  }
   EXPECT_EQ(KindsDealt(settings), KindsDealt(before));
   EXPECT_EQ(settings.TimeLimit, before.TimeLimit);
 }
@@ -105,7 +106,7 @@ struct TOkCase {
   Ticks Ticked;          // what the user leaves ticked
   std::string Edit;      // what the time-limit box holds
   TDrillSettings After;  // from all kinds, time limit off at 30, right answers shown
-  std::string Message;   // "" when the dialog closes
+  std::string Message = "";  // "" when the dialog closes
   bool Error = false;    // the message is the error box's
 };
 
@@ -122,7 +123,9 @@ TEST_P(OptionsOk, WritesAtEachStep) {
   dialog.Button1->Click();
   const std::vector<std::string> none;
   EXPECT_EQ(Texts(toolkit_.Boxes), row.Message.empty() ? none : std::vector{row.Message});
-  if (!toolkit_.Boxes.empty()) EXPECT_EQ(toolkit_.Boxes[0].Error, row.Error);
+  if (!toolkit_.Boxes.empty()) {
+    EXPECT_EQ(toolkit_.Boxes[0].Error, row.Error);
+  }
   EXPECT_EQ(settings, row.After);
   EXPECT_EQ(dialog.Form().Visible(), !row.Message.empty());
 }
