@@ -5,7 +5,6 @@
 
 #include "engine/game.h"
 #include "engine/layout.h"
-#include "settings/hive_paths.h"
 #include "settings/store.h"
 
 namespace gapwise {
@@ -200,10 +199,14 @@ std::string PuzzleJson(const TPuzzle& puzzle, const std::vector<std::string>* ch
 }
 
 std::string SettingsJson(const TDrillSettings& settings, const std::string& installFolder) {
-  const auto flag = [](bool on) { return on ? std::string("true") : std::string("false"); };
-  std::string out = "{\"tlimited\":" + flag(settings.TimeLimited);
-  out += ",\"showr\":" + flag(settings.ShowRight);
-  out += ",\"multc\":" + flag(settings.MultChoice);
+  // Appended piece by piece (a literal plus a temporary string makes mingw's GCC 12 warn).
+  const auto flag = [](bool on) { return on ? "true" : "false"; };
+  std::string out = "{\"tlimited\":";
+  out += flag(settings.TimeLimited);
+  out += ",\"showr\":";
+  out += flag(settings.ShowRight);
+  out += ",\"multc\":";
+  out += flag(settings.MultChoice);
   out += ",\"timelimit\":" + std::to_string(settings.TimeLimit);
   out += ",\"checked\":" + std::to_string(settings.Checked);
   out += ",\"ops\":[";
@@ -219,8 +222,8 @@ namespace {
 // Starts the game as the program does, loading the stored settings, and prints them; on a load
 // error prints the store's message alone (unless the store has printed it already) and returns
 // false.
-bool ShowSettings(TDrillGame& game, const THivePaths& hives, std::ostream& out, std::ostream& err) {
-  THiveRegistry registry(hives);
+bool ShowSettings(TDrillGame& game, reg::IRegistry& registry, std::ostream& out,
+                  std::ostream& err) {
   std::string installFolder;
   try {
     game.Start([&](TDrillSettings& settings) { LoadSettings(settings, installFolder, registry); });
@@ -258,12 +261,8 @@ int DealWorksheet(TDrillGame& game, const DealOptions& options, const TWorksheet
 
 }  // namespace
 
-int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-  return RunDealer(args, out, err, DefaultHivePaths());
-}
-
 int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              const THivePaths& hives, const TWorksheetWriter& writer) {
+              reg::IRegistry& registry, const TWorksheetWriter& writer) {
   std::string error;
   auto options = ParseDealArgs(args, error);
   if (options && !options->seed && !options->showSettings) error = "--seed is required";
@@ -276,7 +275,7 @@ int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostr
   TDrillGame game(view);
   TDrillSettings& settings = game.Settings();
   if (options->showSettings) {
-    if (!ShowSettings(game, hives, out, err)) return 1;
+    if (!ShowSettings(game, registry, out, err)) return 1;
     if (!options->seed) return 0;
   }
   // With --show-settings the loaded kinds and mode stand unless given here.

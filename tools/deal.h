@@ -9,7 +9,7 @@
 
 #include "engine/puzzle.h"
 #include "engine/types.h"
-#include "settings/hive_registry.h"
+#include "settings/registry.h"
 #include "tools/worksheet_request.h"
 
 namespace gapwise {
@@ -47,10 +47,10 @@ std::string LayoutJson(const TPuzzle& puzzle);
 std::string SettingsJson(const TDrillSettings& settings, const std::string& installFolder);
 
 // The whole tool: returns the exit status (0, 1 when the stored settings cannot be loaded or the
-// worksheet cannot be written, or 2 for bad arguments). The stored settings are read from hives,
-// by default those of the environment (DefaultHivePaths); --worksheet needs a writer.
-int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+// worksheet cannot be written, or 2 for bad arguments). --show-settings reads the stored settings
+// through registry (the program passes its platform's, app/backends.h); --worksheet needs a
+// writer.
 int RunDealer(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
-              const THivePaths& hives, const TWorksheetWriter& writer = {});
+              reg::IRegistry& registry, const TWorksheetWriter& writer = {});
 
 }  // namespace gapwise

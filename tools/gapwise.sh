@@ -2,7 +2,9 @@
 # Sets up a Debian 12 machine for Gapwise, builds it with CMake, then runs the game or the tests.
 #   tools/gapwise.sh run              build, install into build/install, start the game
 #   tools/gapwise.sh test             build (Release) and run every test
-#   tools/gapwise.sh test-sanitized   build with AddressSanitizer and UBSan and run every test
+#   tools/gapwise.sh test-sanitized   build with AddressSanitizer and UBSan and run the Linux tests
+#   tools/gapwise.sh windows          cross-build the Windows program and its installer
+#                                     (build/windows/gapwise-setup.exe)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -22,6 +24,15 @@ test_packages=(
   dbus at-spi2-core python3-pyatspi
   poppler-utils
 )
+# What the Windows cross-build needs: the mingw-w64 compilers with posix threads, NSIS, chmcmd,
+# GoogleTest's source, and 32-bit Wine (on Debian's i386 architecture) with Xvfb for its tests;
+# the host's compiler builds the Linux dealer that the Windows one is compared with.
+windows_packages=(
+  cmake ninja-build g++
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev
+  nsis fp-utils libgtest-dev
+  wine wine32:i386 xvfb xauth
+)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -40,6 +51,14 @@ install_missing() {  # install_missing PACKAGE...
     "${missing[@]}"
 }
 
+# 32-bit Wine comes from Debian's i386 architecture.
+add_i386() {
+  dpkg --print-foreign-architectures | grep -qx i386 && return 0
+  echo "Adding Debian's i386 architecture for 32-bit Wine"
+  as_root dpkg --add-architecture i386
+  as_root apt-get update -qq
+}
+
 build() {  # build DIR [cmake options...]
   local dir=$1
   shift
@@ -50,6 +69,13 @@ build() {  # build DIR [cmake options...]
 run_tests() {  # run_tests DIR
   QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)" \
     --timeout 300
+}
+
+# The Windows build: cross-compiled with mingw-w64, its tests run under Wine in private prefixes.
+windows_build() {  # windows_build [cmake options...]
+  add_i386
+  install_missing "${windows_packages[@]}"
+  build "$root/build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" "$@"
 }
 
 case "$command" in
@@ -63,6 +89,9 @@ case "$command" in
     install_missing "${run_packages[@]}" "${test_packages[@]}"
     build "$root/build/release"
     run_tests "$root/build/release"
+    # The Windows tests under Wine; the Linux dealer just built is the one to match.
+    windows_build -DGAPWISE_HOST_DEAL="$root/build/release/tools/gapwise-deal"
+    run_tests "$root/build/windows"
     ;;
   test-sanitized)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
@@ -70,8 +99,12 @@ case "$command" in
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       run_tests "$root/build/sanitized"
     ;;
+  windows)
+    windows_build
+    echo "Installer: $root/build/windows/gapwise-setup.exe"
+    ;;
   *)
-    echo "usage: tools/gapwise.sh run|test|test-sanitized" >&2
+    echo "usage: tools/gapwise.sh run|test|test-sanitized|windows" >&2
     exit 2
     ;;
 esac

@@ -16,25 +16,9 @@
 #include <string_view>
 
 #include "settings/hive_registry.h"
-
-namespace gapwise {
-namespace {
-
-// A table row prints as its name, in a test's name and wherever GoogleTest shows its parameter.
-template <typename Row>
-requires requires(const Row& row) {
-  std::string_view(row.Name);
-}
-void PrintTo(const Row& row, std::ostream* out) {
-  *out << row.Name;
-}
-
-}  // namespace
-}  // namespace gapwise
+#include "tests/settings/row_names.h"
 
 namespace gapwise::testing_support {
-
-inline constexpr auto kRowName = [](const auto& info) { return std::string(info.param.Name); };
 
 // Runs body in a child process and gives its wait status: exit code 1 when an expectation in it
 // failed, else 0.

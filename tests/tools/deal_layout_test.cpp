@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "tests/tools/no_registry.h"
 #include "tools/deal.h"
 
 namespace gapwise {
@@ -50,7 +51,8 @@ TEST(DealLayout, AppendsTheLayoutAsTheLastFieldOfEachLine) {
     std::vector<std::string> args{"--seed", "7", "--count", "40", "--layout"};
     if (choices) args.push_back("--multiple-choice");
     std::ostringstream out, err;
-    ASSERT_EQ(RunDealer(args, out, err), 0) << err.str();
+    testing_support::TNoRegistry registry;
+    ASSERT_EQ(RunDealer(args, out, err, registry), 0) << err.str();
     IDrillView view;
     TDrillGame game(view);
     game.Settings().MultChoice = choices;
@@ -69,13 +71,15 @@ TEST(DealLayout, AppendsTheLayoutAsTheLastFieldOfEachLine) {
 
 TEST(DealLayout, LeavesTheLinesAloneWithoutTheFlag) {
   std::ostringstream out, err;
-  ASSERT_EQ(RunDealer({"--seed", "7", "--count", "3"}, out, err), 0);
+  testing_support::TNoRegistry registry;
+  ASSERT_EQ(RunDealer({"--seed", "7", "--count", "3"}, out, err, registry), 0);
   EXPECT_EQ(out.str().find("layout"), std::string::npos);
 }
 
 TEST(DealLayout, RefusesAValueForTheFlag) {
   std::ostringstream out, err;
-  EXPECT_EQ(RunDealer({"--seed", "7", "--layout=yes"}, out, err), 2);
+  testing_support::TNoRegistry registry;
+  EXPECT_EQ(RunDealer({"--seed", "7", "--layout=yes"}, out, err, registry), 2);
   EXPECT_NE(err.str().find("unknown argument '--layout=yes'"), std::string::npos) << err.str();
 }
 

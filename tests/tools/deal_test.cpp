@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <sstream>
 
+#include "tests/tools/no_registry.h"
+
 namespace gapwise {
 namespace {
 
@@ -16,7 +18,8 @@ struct DealRun {
 
 DealRun Deal(const std::vector<std::string>& args) {
   std::ostringstream out, err;
-  const int status = RunDealer(args, out, err);
+  testing_support::TNoRegistry registry;
+  const int status = RunDealer(args, out, err, registry);
   return {status, out.str(), err.str()};
 }
 

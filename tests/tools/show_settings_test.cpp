@@ -2,6 +2,7 @@
 
 #include <sstream>
 
+#include "app/backends.h"
 #include "tests/settings/hive_fixture.h"
 #include "tools/deal.h"
 
@@ -22,7 +23,8 @@ struct TDealRun {
 
 TDealRun Deal(const std::vector<std::string>& args, const THivePaths& hives) {
   std::ostringstream out, err;
-  const int status = RunDealer(args, out, err, hives);
+  THiveRegistry registry(hives);
+  const int status = RunDealer(args, out, err, registry);
   return {status, out.str(), err.str()};
 }
 
@@ -107,13 +109,15 @@ TEST_F(HiveTest, WithASeedDealsWithTheLoadedKindsAndMode) {
   EXPECT_EQ(WithoutFirstLine(given.Out), additions.Out);
 }
 
+// The program's registry on Linux: the hive files of the environment.
 TEST_F(HiveTest, DealerReadsTheHiveUnderXdgConfigHome) {
   WriteFile(dir_ / "xdg/gapwise/registry.reg", Reg({kUserKey, R"("timelimit"=dword:0000000c)"}));
   const char* old = std::getenv("XDG_CONFIG_HOME");
   const std::string saved = old ? old : "";
   ::setenv("XDG_CONFIG_HOME", (dir_ / "xdg").c_str(), 1);
   std::ostringstream out, err;
-  const int status = RunDealer({"--show-settings"}, out, err);
+  const std::unique_ptr<reg::IRegistry> registry = SettingsRegistry();
+  const int status = RunDealer({"--show-settings"}, out, err, *registry);
   old ? ::setenv("XDG_CONFIG_HOME", saved.c_str(), 1) : ::unsetenv("XDG_CONFIG_HOME");
   EXPECT_EQ(status, 0) << err.str();
   EXPECT_NE(out.str().find(R"("timelimit":12,)"), std::string::npos) << out.str();
