@@ -297,6 +297,8 @@ void TFormWindow::MoveTab(TWindow& target, bool forward) {
   }
   Around(stops.size(), at, forward, [&](std::size_t i) {
     stops[i]->Focus();
+    // An edit box reached by Tab has its text selected, so that typing replaces it.
+    if (stops[i]->Kind() == TKind::Edit) SendMessageW(stops[i]->Handle(), EM_SETSEL, 0, -1);
     return true;
   });
 }

@@ -127,8 +127,6 @@ class TWindow {
   void CreateOwn(const wchar_t* className, DWORD style, DWORD exStyle, HWND parentOrOwner);
   // A system control, whose messages pass through Message first.
   void CreateSystem(const wchar_t* className, DWORD style, DWORD exStyle);
-  // Puts the window above the siblings made before it.
-  void BringToFront();
   virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
   // Paints the client area of a window of the backend's class (through a buffer).
@@ -157,6 +155,7 @@ class TWindow {
   TWindow* parent_;
   HWND hwnd_ = nullptr;
   WNDPROC systemProc_ = nullptr;  // a system control's own procedure
+  bool placed_ = false;           // placed once, and so put above its elder siblings
   TRect bounds_;
   TFont font_;
   TColor color_ = clNone;

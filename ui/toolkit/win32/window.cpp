@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 #include "ui/toolkit/services.h"
 #include "ui/toolkit/win32/accessibility.h"
@@ -12,8 +13,12 @@
 namespace gapwise::win32 {
 namespace {
 
-constexpr const wchar_t* kObjectProp = L"Gapwise.Window";
-constexpr const wchar_t* kSystemProcProp = L"Gapwise.SystemProc";
+// The object behind each window of the backend, kept in the process: looking a window up costs
+// no call to the system (under Wine, a window property is a round trip to its server).
+std::unordered_map<HWND, TWindow*>& Objects() {
+  static std::unordered_map<HWND, TWindow*> objects;
+  return objects;
+}
 
 std::map<COLORREF, HBRUSH>& Brushes() {
   static std::map<COLORREF, HBRUSH> brushes;
@@ -146,7 +151,8 @@ TWindow::~TWindow() {
 
 TWindow* TWindow::From(HWND hwnd) {
   if (hwnd == nullptr) return nullptr;
-  return static_cast<TWindow*>(GetPropW(hwnd, kObjectProp));
+  const auto found = Objects().find(hwnd);
+  return found != Objects().end() ? found->second : nullptr;
 }
 
 TWindow* TWindow::Owning(HWND hwnd) {
@@ -158,16 +164,15 @@ TWindow* TWindow::Owning(HWND hwnd) {
 
 void TWindow::Attach(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropW(hwnd, kObjectProp, this);
+  Objects()[hwnd] = this;
 }
 
 // The window goes on without this object: a system control gets its own procedure back.
 void TWindow::Detach() {
   if (hwnd_ == nullptr) return;
-  RemovePropW(hwnd_, kObjectProp);
+  Objects().erase(hwnd_);
   if (systemProc_ != nullptr) {
     SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(systemProc_));
-    RemovePropW(hwnd_, kSystemProcProp);
   }
   hwnd_ = nullptr;
 }
@@ -176,7 +181,6 @@ void TWindow::CreateOwn(const wchar_t* className, DWORD style, DWORD exStyle,
                         HWND parentOrOwner) {
   CreateWindowExW(exStyle, className, L"", style, 0, 0, 0, 0, parentOrOwner, nullptr, Instance(),
                   this);  // WM_NCCREATE attaches it
-  if (hwnd_ != nullptr && (style & WS_CHILD)) BringToFront();
 }
 
 void TWindow::CreateSystem(const wchar_t* className, DWORD style, DWORD exStyle) {
@@ -186,13 +190,7 @@ void TWindow::CreateSystem(const wchar_t* className, DWORD style, DWORD exStyle)
   Attach(hwnd);
   systemProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(WindowProc)));
-  SetPropW(hwnd, kSystemProcProp, reinterpret_cast<HANDLE>(systemProc_));
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), FALSE);
-  BringToFront();
-}
-
-void TWindow::BringToFront() {
-  SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 int TWindow::Scale(int pixels) const {
@@ -291,10 +289,14 @@ void TWindow::NotifyReader(DWORD event) const {
   if (hwnd_ != nullptr) NotifyWinEvent(event, hwnd_, OBJID_CLIENT, CHILDID_SELF);
 }
 
+// The first placement also puts the window above the siblings made before it, so that a later
+// control covers an earlier one.
 void TWindow::PlaceWindow() {
   if (hwnd_ == nullptr) return;
-  SetWindowPos(hwnd_, nullptr, Scale(bounds_.Left), Scale(bounds_.Top), Scale(bounds_.Width),
-               Scale(bounds_.Height), SWP_NOZORDER | SWP_NOACTIVATE);
+  const UINT order = placed_ ? SWP_NOZORDER : 0;
+  placed_ = true;
+  SetWindowPos(hwnd_, HWND_TOP, Scale(bounds_.Left), Scale(bounds_.Top), Scale(bounds_.Width),
+               Scale(bounds_.Height), order | SWP_NOACTIVATE);
 }
 
 void TWindow::ApplyBounds(const TRect& bounds) {
@@ -430,11 +432,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     if (window != nullptr) window->Attach(hwnd);
   }
-  if (window == nullptr) {
-    const auto proc = reinterpret_cast<WNDPROC>(GetPropW(hwnd, kSystemProcProp));
-    if (proc != nullptr) return CallWindowProcW(proc, hwnd, message, wParam, lParam);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  }
+  if (window == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
   LRESULT result = 0;
   try {
     result = window->Message(message, wParam, lParam);
