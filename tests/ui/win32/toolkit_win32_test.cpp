@@ -3,6 +3,7 @@
 // forms, the choice list, the edit box's key filter and limit, key preview and dialog keys, the
 // forms' frames, what MSAA reads, spoken notices, and the file test.
 #include <windows.h>
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <gtest/gtest.h>
@@ -431,6 +432,33 @@ TEST(Frame, LabelsSizeThemselvesToTheirTextInTimesNewRoman) {
   RECT box;
   GetWindowRect(H(*bold), &box);
   EXPECT_EQ(box.right - box.left, bold->Width());
+}
+
+BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM found) {
+  if (ClassOf(hwnd) == "tooltips_class32") *reinterpret_cast<HWND*>(found) = hwnd;
+  return TRUE;
+}
+
+TEST(Frame, AHintIsShownByTheFormsTooltip) {
+  TForm form(nullptr, bsSingle);
+  form.SetClientSize(231, 254);
+  auto* label = form.Make<TLabel>(TRect{16, 140, 0, 19}, "internet site:  www.ardentree.eu", true);
+  label->SetHint("internet site:  www.ardentree.eu");
+  HWND tooltip = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindTooltip, reinterpret_cast<LPARAM>(&tooltip));
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(GetWindow(tooltip, GW_OWNER), H(form));
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  wchar_t text[256] = {};
+  TOOLINFOW tool{};
+  tool.cbSize = TTTOOLINFOW_V2_SIZE;
+  tool.hwnd = H(form);
+  tool.uId = reinterpret_cast<UINT_PTR>(H(*label));
+  tool.lpszText = text;
+  SendMessageW(tooltip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+  EXPECT_EQ(std::wstring(text), L"internet site:  www.ardentree.eu");
+  label->SetHint("");
+  EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
 }
 
 // ----- the choice list -----------------------------------------------------------------------

@@ -54,6 +54,16 @@ bool& Allowed() {
   return allowed;
 }
 
+// Runs the body of a COM method: nothing throws through the interface.
+template <class TBody>
+HRESULT Safely(TBody body) {
+  try {
+    return body();
+  } catch (...) {
+    return E_OUTOFMEMORY;
+  }
+}
+
 HRESULT Give(const std::wstring& text, BSTR* out) {
   if (out == nullptr) return E_POINTER;
   *out = text.empty() ? nullptr : SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
@@ -132,25 +142,31 @@ class TAccessible final : public IAccessible {
     return E_INVALIDARG;
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
-    if (TWindow* window = Self(child)) {
-      const std::wstring name = window->ReadName();
-      if (!name.empty() || window->OwnClass()) return Give(name, out);
-    }
-    return inner_->get_accName(child, out);
+    return Safely([&] {
+      if (TWindow* window = Self(child)) {
+        const std::wstring name = window->ReadName();
+        if (!name.empty() || window->OwnClass()) return Give(name, out);
+      }
+      return inner_->get_accName(child, out);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
-    TWindow* window = Self(child);
-    if (window != nullptr && window->ReadRole() == TRole::Text) {
-      return Give(window->ReadValue(), out);
-    }
-    return inner_->get_accValue(child, out);
+    return Safely([&] {
+      TWindow* window = Self(child);
+      if (window != nullptr && window->ReadRole() == TRole::Text) {
+        return Give(window->ReadValue(), out);
+      }
+      return inner_->get_accValue(child, out);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
-    if (TWindow* window = Self(child)) {
-      const std::wstring description = window->ReadDescription();
-      if (!description.empty()) return Give(description, out);
-    }
-    return inner_->get_accDescription(child, out);
+    return Safely([&] {
+      if (TWindow* window = Self(child)) {
+        const std::wstring description = window->ReadDescription();
+        if (!description.empty()) return Give(description, out);
+      }
+      return inner_->get_accDescription(child, out);
+    });
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
     TWindow* window = Self(child);
@@ -298,7 +314,7 @@ struct TAnnouncer::TProvider final : public IRawElementProviderSimple {
     if (owner_ == nullptr) return kElementNotAvailable;
     if (property == kNameProperty) {
       out->vt = VT_BSTR;
-      out->bstrVal = SysAllocString(owner_->LastText().c_str());
+      out->bstrVal = SysAllocString(owner_->LastText().c_str());  // no C++ allocation: no throw
     } else if (property == kControlTypeProperty) {
       out->vt = VT_I4;
       out->lVal = kTextControlType;
