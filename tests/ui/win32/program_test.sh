@@ -60,8 +60,8 @@ expect "frame at" "$(awk '/^frame/ { print $2, $3 }' "$out/window.txt")" "372 17
 expect "title-bar buttons" "$(sed -n 's/^\(sysmenu.*sizable [01]\).*/\1/p' "$out/window.txt")" \
   "sysmenu 1 minimize 1 maximize 0 sizable 0"
 first=$(seconds_left)
-case "$first" in 45 | 44) ok "the stored time limit counts down: $first" ;;
-  *) fail "the countdown shows \"$first\", wanted 45 or 44" ;; esac
+case "$first" in 45 | 44 | 43) ok "the stored time limit counts down: $first" ;;
+  *) fail "the countdown shows \"$first\", wanted 45 (or a second or two less)" ;; esac
 
 # 2. The puzzle on the screen and for a screen reader.
 probe controls Gapwise >"$out/controls.txt"
@@ -97,8 +97,10 @@ expect "seconds left while Options is open" "$after" "$before"
 probe click Options Cancel && probe gone Options 10 || fail "Options did not close"
 sleep 0.3
 restarted=$(seconds_left)
-case "$restarted" in 45 | 44) ok "after Options the countdown starts again: $restarted" ;;
-  *) fail "after Options the countdown shows $restarted, wanted 45" ;; esac
+# The countdown has run for more than five seconds outside the dialogs by now: one that went on
+# would show 40 or less.
+case "$restarted" in 45 | 44 | 43) ok "after Options the countdown starts again: $restarted" ;;
+  *) fail "after Options the countdown shows $restarted, wanted 45 (or a second or two less)" ;; esac
 
 # 4. Exit saves the six values with their types, over what was stored.
 probe click Gapwise Exit || fail "no Exit"
