@@ -3,7 +3,8 @@
 // the same size and frame, and quits as soon as the window and all its controls have painted their
 // first frame. Prints one line: the milliseconds from the process's creation to that frame, the
 // working set then and its peak, in KiB (GetProcessMemoryInfo). For timing start-up under Wine.
-#include <windows.h>
+#include <windows.h>  // first: the other Windows headers build on it
+
 #include <psapi.h>
 
 #include <cstdio>

@@ -10,7 +10,8 @@
 //   gapwise-probe close TITLE           the title bar's close (WM_SYSCOMMAND SC_CLOSE)
 //   gapwise-probe read TITLE            what a screen reader reads of each shown control (MSAA)
 // Exit status 0 on success, 1 when the window or button is not there, 2 on a usage error.
-#include <windows.h>
+#include <windows.h>  // first: the other Windows headers build on it
+
 #include <oleacc.h>
 
 #include <cstdio>

@@ -2,7 +2,8 @@
 // and closed through a CBT hook), errors escaping handlers, SetTimer ticks and their phase, modal
 // forms, the choice list, the edit box's key filter and limit, key preview and dialog keys, the
 // forms' frames, what MSAA reads, spoken notices, and the file test.
-#include <windows.h>
+#include <windows.h>  // first: the other Windows headers build on it
+
 #include <commctrl.h>
 #include <oleacc.h>
 
@@ -103,8 +104,8 @@ struct TSeenBox {
   std::string text;
   bool icon = false;
   std::vector<std::string> buttons;
-  bool centred = false;       // in the middle of the screen's work area
-  bool ownerEnabled = true;   // the owner (if any) took input while the box was open
+  bool centred = false;      // in the middle of the screen's work area
+  bool ownerEnabled = true;  // the owner (if any) took input while the box was open
 };
 
 // Reads every message box the program opens, once it runs its own loop (a CBT hook of this
@@ -249,12 +250,12 @@ TEST_P(ErrorBox, HasTheTitleAnErrorIconAndAFullStopAfterALetterOrDigit) {
   EXPECT_EQ(watcher.seen[0].buttons, std::vector<std::string>{"OK"});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Messages, ErrorBox,
-    testing::Values(TFullStop{"Failed to get data", "Failed to get data."},
-                    TFullStop{"Error 5", "Error 5."},
-                    TFullStop{"Invalid data type for 'ops'", "Invalid data type for 'ops'"},
-                    TFullStop{"Done.", "Done."}, TFullStop{"a/", "a/."}));
+INSTANTIATE_TEST_SUITE_P(Messages, ErrorBox,
+                         testing::Values(TFullStop{"Failed to get data", "Failed to get data."},
+                                         TFullStop{"Error 5", "Error 5."},
+                                         TFullStop{"Invalid data type for 'ops'",
+                                                   "Invalid data type for 'ops'"},
+                                         TFullStop{"Done.", "Done."}, TFullStop{"a/", "a/."}));
 
 TEST(ErrorBox, AnErrorInAClickIsShownAndTheProgramGoesOn) {
   TForm form(nullptr, bsSingle);
@@ -545,7 +546,7 @@ TEST(ChoiceList, KeepsItsButtonsAndStandsThemInOneColumn) {
       EXPECT_EQ(rows[i].top, rows[i - 1].bottom);
     }
   }
-  EXPECT_GE(rows[0].top, 19);     // under the caption
+  EXPECT_GE(rows[0].top, 19);  // under the caption
   EXPECT_LE(rows[3].bottom, 209);
   EXPECT_GE(rows[3].bottom, 200);
   EXPECT_EQ(TextOf(H(*list.group)), "  ? is : ");
@@ -653,7 +654,9 @@ struct TKeyWindow {
     options->OnClick = [this] { events.push_back("click:Options"); };
     exit->OnClick = [this] { events.push_back("click:Exit"); };
     group->OnClick = [this](int i) { events.push_back("choice:" + std::to_string(i)); };
-    window.OnKeyDown = [this](std::uint16_t key) { events.push_back("down:" + std::to_string(key)); };
+    window.OnKeyDown = [this](std::uint16_t key) {
+      events.push_back("down:" + std::to_string(key));
+    };
     window.OnKeyPress = [this](char c) { events.push_back(std::string("press:") + c); };
     window.Show();
     SetForegroundWindow(H(window));
@@ -673,7 +676,9 @@ TEST(Keys, PreviewSeesKeysAndCharactersBeforeTheFocusedControl) {
   auto* edit = window.Make<TEdit>(TRect{10, 10, 60, 24});
   std::vector<std::string> events;
   window.SetKeyPreview(true);
-  window.OnKeyDown = [&](std::uint16_t key) { events.push_back("form-down:" + std::to_string(key)); };
+  window.OnKeyDown = [&](std::uint16_t key) {
+    events.push_back("form-down:" + std::to_string(key));
+  };
   window.OnKeyPress = [&](char c) { events.push_back(std::string("form-press:") + c); };
   edit->OnKeyPress = [&](char& c) { events.push_back(std::string("edit-press:") + c); };
   window.Show();
@@ -963,8 +968,8 @@ class TEventListener {
   std::vector<TSeen> seen;
 
  private:
-  static void CALLBACK Event(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child,
-                             DWORD, DWORD) {
+  static void CALLBACK Event(HWINEVENTHOOK, DWORD event, HWND hwnd, LONG object, LONG child, DWORD,
+                             DWORD) {
     if (current_ == nullptr || object != OBJID_CLIENT) return;
     if (event != EVENT_SYSTEM_ALERT && event != EVENT_OBJECT_NAMECHANGE) return;
     IAccessible* accessible = nullptr;

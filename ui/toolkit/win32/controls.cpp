@@ -220,9 +220,7 @@ class TCheckBoxWindow : public TDriver<ICheckBoxDriver> {
     const int room = ParentWindow()->Bounds().Width - r.Left;
     ApplyBounds({r.Left, r.Top, std::max(r.Width, std::min(needed, room)), r.Height});
   }
-  bool Checked() const override {
-    return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED;
-  }
+  bool Checked() const override { return SendMessageW(Handle(), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   void SetChecked(bool checked) override {
     SendMessageW(Handle(), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
   }
@@ -331,7 +329,8 @@ class TRadioGroupWindow : public TDriver<IRadioGroupDriver> {
   // The buttons that stay are kept, and so is the keyboard focus on them.
   void SetItems(const std::vector<std::string>& items) override {
     while (buttons_.size() < items.size()) {
-      buttons_.push_back(std::make_unique<TRadioButtonWindow>(*this, static_cast<int>(buttons_.size())));
+      buttons_.push_back(
+          std::make_unique<TRadioButtonWindow>(*this, static_cast<int>(buttons_.size())));
     }
     count_ = static_cast<int>(items.size());
     if (index_ >= count_) SetItemIndex(-1);

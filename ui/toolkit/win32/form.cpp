@@ -207,10 +207,10 @@ void TFormWindow::Leaving(TWindow* window) {
 
 HWND TFormWindow::Tooltip() {
   if (tooltip_ == nullptr) {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                               WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
-                               Instance(), nullptr);
+    tooltip_ =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr, Instance(), nullptr);
   }
   return tooltip_;
 }
@@ -291,8 +291,8 @@ void TFormWindow::MoveTab(TWindow& target, bool forward) {
   if (stops.empty()) return;
   int at = -1;
   for (std::size_t i = 0; i < stops.size(); ++i) {
-    const bool sameGroup = target.Kind() == TKind::RadioButton &&
-                           stops[i]->ParentWindow() == target.ParentWindow();
+    const bool sameGroup =
+        target.Kind() == TKind::RadioButton && stops[i]->ParentWindow() == target.ParentWindow();
     if (stops[i] == &target || sameGroup) at = static_cast<int>(i);
   }
   Around(stops.size(), at, forward, [&](std::size_t i) {

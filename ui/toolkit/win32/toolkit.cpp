@@ -61,8 +61,8 @@ class TTimers {
     type.hInstance = Instance();
     type.lpszClassName = kTimerClass;
     RegisterClassExW(&type);
-    window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              Instance(), nullptr);
+    window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, Instance(),
+                              nullptr);
   }
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -176,8 +176,7 @@ class TWin32Toolkit : public IToolkit {
   }
   // Over whichever window of the program is active (none during start-up).
   void ShowError(const std::string& text) override {
-    MessageBoxA(GetActiveWindow(), text.c_str(), ApplicationTitle().c_str(),
-                MB_OK | MB_ICONERROR);
+    MessageBoxA(GetActiveWindow(), text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
   }
   void Beep() override { MessageBeep(0); }
   void ShellOpen(TForm* owner, const std::string& path) override {

@@ -45,7 +45,8 @@ std::wstring Wide(const std::string& utf8) {
 std::string Utf8(const std::wstring& wide) {
   if (wide.empty()) return {};
   const int size = static_cast<int>(wide.size());
-  const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+  const int length =
+      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
   std::string utf8(static_cast<std::size_t>(length), '\0');
   WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
   return utf8;
@@ -101,7 +102,8 @@ void RegisterClasses() {
   form.hInstance = Instance();
   form.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
   form.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));  // the program's icon, if it has one
-  if (form.hIcon == nullptr) form.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
+  if (form.hIcon == nullptr)
+    form.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
   form.lpszClassName = kFormClass;
   RegisterClassExW(&form);
 
@@ -177,15 +179,14 @@ void TWindow::Detach() {
   hwnd_ = nullptr;
 }
 
-void TWindow::CreateOwn(const wchar_t* className, DWORD style, DWORD exStyle,
-                        HWND parentOrOwner) {
+void TWindow::CreateOwn(const wchar_t* className, DWORD style, DWORD exStyle, HWND parentOrOwner) {
   CreateWindowExW(exStyle, className, L"", style, 0, 0, 0, 0, parentOrOwner, nullptr, Instance(),
                   this);  // WM_NCCREATE attaches it
 }
 
 void TWindow::CreateSystem(const wchar_t* className, DWORD style, DWORD exStyle) {
-  const HWND hwnd = CreateWindowExW(exStyle, className, L"", style | WS_CHILD | WS_CLIPSIBLINGS,
-                                    0, 0, 0, 0, parent_->Handle(), nullptr, Instance(), nullptr);
+  const HWND hwnd = CreateWindowExW(exStyle, className, L"", style | WS_CHILD | WS_CLIPSIBLINGS, 0,
+                                    0, 0, 0, parent_->Handle(), nullptr, Instance(), nullptr);
   if (hwnd == nullptr) return;
   Attach(hwnd);
   systemProc_ = reinterpret_cast<WNDPROC>(
@@ -347,7 +348,8 @@ void TWindow::ApplyAccessibleDescription(const std::string& description) {
 std::wstring TWindow::WindowText() const {
   if (hwnd_ == nullptr) return {};
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
+  text.resize(
+      static_cast<std::size_t>(GetWindowTextW(hwnd_, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
