@@ -26,12 +26,14 @@ test_packages=(
 )
 # What the Windows cross-build needs: the mingw-w64 compilers with posix threads, NSIS, chmcmd,
 # GoogleTest's source, and 32-bit Wine (on Debian's i386 architecture) with Xvfb for its tests;
-# the host's compiler builds the Linux dealer that the Windows one is compared with.
+# the host's compiler builds the Linux dealer that the Windows one is compared with. The window
+# tests draw Times New Roman with Liberation Serif and read the screen with ImageMagick and Python.
 windows_packages=(
   cmake ninja-build g++
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   nsis fp-utils libgtest-dev
   wine wine32:i386 xvfb xauth
+  fonts-liberation2 imagemagick python3
 )
 
 as_root() {
@@ -89,8 +91,10 @@ case "$command" in
     install_missing "${run_packages[@]}" "${test_packages[@]}"
     build "$root/build/release"
     run_tests "$root/build/release"
-    # The Windows tests under Wine; the Linux dealer just built is the one to match.
-    windows_build -DGAPWISE_HOST_DEAL="$root/build/release/tools/gapwise-deal"
+    # The Windows tests under Wine; the Linux dealer and screenshots just built are the ones to
+    # match.
+    windows_build -DGAPWISE_HOST_DEAL="$root/build/release/tools/gapwise-deal" \
+      -DGAPWISE_HOST_SCREENSHOT="$root/build/release/tools/gapwise-screenshot"
     run_tests "$root/build/windows"
     ;;
   test-sanitized)

@@ -1,0 +1,393 @@
+#include "ui/toolkit/win32/accessibility.h"
+
+#include <objbase.h>
+#include <oleacc.h>
+#include <uiautomationcore.h>
+
+namespace gapwise::win32 {
+namespace {
+
+// The interfaces by their numbers, so that no import library has to provide them.
+constexpr GUID kIUnknown = {0x00000000, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID kIDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
+constexpr GUID kIAccessible = {
+    0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr GUID kIRawElementProviderSimple = {
+    0xd6dd68d1, 0x86fd, 0x4332, {0x86, 0x66, 0x9a, 0xbe, 0xde, 0xa2, 0xd2, 0x4c}};
+
+// UI Automation, as far as this program uses it.
+constexpr PROPERTYID kNameProperty = 30005;
+constexpr PROPERTYID kControlTypeProperty = 30003;
+constexpr PROPERTYID kLiveSettingProperty = 30135;
+constexpr long kTextControlType = 50020;
+constexpr long kAssertive = 2;
+constexpr int kNotificationKindOther = 4;
+constexpr int kNotificationProcessingImportantAll = 0;
+constexpr HRESULT kElementNotAvailable = static_cast<HRESULT>(0x80040201);
+
+using TRaiseNotification = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
+using THostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
+
+// UiaRaiseNotificationEvent came with Windows 10 1709: looked up at run time, so that the program
+// still starts where uiautomationcore.dll or the function is missing.
+struct TUia {
+  TRaiseNotification raise = nullptr;
+  THostProvider host = nullptr;
+};
+
+const TUia& Uia() {
+  static const TUia uia = [] {
+    TUia found;
+    if (const HMODULE module = LoadLibraryW(L"uiautomationcore.dll")) {
+      found.raise = reinterpret_cast<TRaiseNotification>(
+          reinterpret_cast<void*>(GetProcAddress(module, "UiaRaiseNotificationEvent")));
+      found.host = reinterpret_cast<THostProvider>(
+          reinterpret_cast<void*>(GetProcAddress(module, "UiaHostProviderFromHwnd")));
+    }
+    return found;
+  }();
+  return uia;
+}
+
+bool& Allowed() {
+  static bool allowed = true;
+  return allowed;
+}
+
+// Runs the body of a COM method: nothing throws through the interface.
+template <class TBody>
+HRESULT Safely(TBody body) {
+  try {
+    return body();
+  } catch (...) {
+    return E_OUTOFMEMORY;
+  }
+}
+
+HRESULT Give(const std::wstring& text, BSTR* out) {
+  if (out == nullptr) return E_POINTER;
+  *out = text.empty() ? nullptr : SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  return text.empty() ? S_FALSE : S_OK;
+}
+
+long RoleOf(TRole role) {
+  switch (role) {
+    case TRole::StaticText:
+      return ROLE_SYSTEM_STATICTEXT;
+    case TRole::Text:
+      return ROLE_SYSTEM_TEXT;
+    case TRole::Grouping:
+      return ROLE_SYSTEM_GROUPING;
+    case TRole::Alert:
+      return ROLE_SYSTEM_ALERT;
+    case TRole::System:
+      break;
+  }
+  return 0;
+}
+
+// The system's object for a window's client area, with what the window itself says about its
+// name, description, value, role and state; a window read as one text offers no children.
+class TAccessible final : public IAccessible {
+ public:
+  TAccessible(HWND hwnd, IAccessible* inner) : hwnd_(hwnd), inner_(inner) {}
+  TAccessible(const TAccessible&) = delete;
+  TAccessible& operator=(const TAccessible&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    if (IsEqualGUID(riid, kIUnknown) || IsEqualGUID(riid, kIDispatch) ||
+        IsEqualGUID(riid, kIAccessible)) {
+      *out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    return inner_->QueryInterface(riid, out);  // IOleWindow, IEnumVARIANT, IServiceProvider...
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG refs = --refs_;
+    if (refs == 0) delete this;
+    return refs;
+  }
+
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return inner_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override {
+    return inner_->GetTypeInfo(index, lcid, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
+                                          DISPID* ids) override {
+    return inner_->GetIDsOfNames(riid, names, count, lcid, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags,
+                                   DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                                   UINT* argError) override {
+    return inner_->Invoke(id, riid, lcid, flags, params, result, exception, argError);
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return inner_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+    if (!Hides()) return inner_->get_accChildCount(count);
+    if (count == nullptr) return E_POINTER;
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
+    if (!Hides()) return inner_->get_accChild(child, out);
+    if (out != nullptr) *out = nullptr;
+    return E_INVALIDARG;
+  }
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
+    return Safely([&] {
+      if (TWindow* window = Self(child)) {
+        const std::wstring name = window->ReadName();
+        if (!name.empty() || window->OwnClass()) return Give(name, out);
+      }
+      return inner_->get_accName(child, out);
+    });
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
+    return Safely([&] {
+      TWindow* window = Self(child);
+      if (window != nullptr && window->ReadRole() == TRole::Text) {
+        return Give(window->ReadValue(), out);
+      }
+      return inner_->get_accValue(child, out);
+    });
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
+    return Safely([&] {
+      if (TWindow* window = Self(child)) {
+        const std::wstring description = window->ReadDescription();
+        if (!description.empty()) return Give(description, out);
+      }
+      return inner_->get_accDescription(child, out);
+    });
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
+    TWindow* window = Self(child);
+    const long role = window != nullptr ? RoleOf(window->ReadRole()) : 0;
+    if (role == 0) return inner_->get_accRole(child, out);
+    if (out == nullptr) return E_POINTER;
+    out->vt = VT_I4;
+    out->lVal = role;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
+    const HRESULT result = inner_->get_accState(child, out);
+    TWindow* window = Self(child);
+    if (SUCCEEDED(result) && window != nullptr && out != nullptr && out->vt == VT_I4) {
+      if (window->HiddenFromReader()) out->lVal |= STATE_SYSTEM_INVISIBLE;
+      if (window->ReadRole() == TRole::Text) out->lVal |= STATE_SYSTEM_READONLY;
+    }
+    return result;
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* out) override {
+    return inner_->get_accHelp(child, out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+    return inner_->get_accHelpTopic(file, child, topic);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* out) override {
+    return inner_->get_accKeyboardShortcut(child, out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* out) override {
+    return inner_->get_accFocus(out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* out) override {
+    return inner_->get_accSelection(out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* out) override {
+    return inner_->get_accDefaultAction(child, out);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+    return inner_->accSelect(flags, child);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                        VARIANT child) override {
+    return inner_->accLocation(left, top, width, height, child);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+    if (Hides() && (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD)) {
+      if (end != nullptr) end->vt = VT_EMPTY;
+      return S_FALSE;
+    }
+    return inner_->accNavigate(direction, start, end);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
+    if (!Hides()) return inner_->accHitTest(x, y, out);
+    if (out == nullptr) return E_POINTER;
+    RECT area;
+    GetWindowRect(hwnd_, &area);
+    const POINT point{x, y};
+    if (!PtInRect(&area, point)) {
+      out->vt = VT_EMPTY;
+      return S_FALSE;
+    }
+    out->vt = VT_I4;
+    out->lVal = CHILDID_SELF;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    return inner_->accDoDefaultAction(child);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return inner_->put_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    return inner_->put_accValue(child, value);
+  }
+
+ private:
+  ~TAccessible() { inner_->Release(); }
+
+  // The window, when the question is about the object itself (not a child) and it still exists.
+  TWindow* Self(const VARIANT& child) const {
+    if (child.vt != VT_I4 || child.lVal != CHILDID_SELF) return nullptr;
+    return TWindow::From(hwnd_);
+  }
+  bool Hides() const {
+    const TWindow* window = TWindow::From(hwnd_);
+    return window != nullptr && window->HidesChildren();
+  }
+
+  ULONG refs_ = 1;
+  HWND hwnd_;
+  IAccessible* inner_;
+};
+
+}  // namespace
+
+LRESULT AccessibleObject(TWindow& window, WPARAM wParam, LPARAM /*lParam*/) {
+  IAccessible* inner = nullptr;
+  if (FAILED(CreateStdAccessibleObject(window.Handle(), OBJID_CLIENT, kIAccessible,
+                                       reinterpret_cast<void**>(&inner))) ||
+      inner == nullptr) {
+    return 0;
+  }
+  auto* object = new TAccessible(window.Handle(), inner);
+  const LRESULT result = LresultFromObject(kIAccessible, wParam, object);
+  object->Release();
+  return result > 0 ? result : 0;
+}
+
+// The announcer's UI Automation element, on which notifications are raised: a text element,
+// assertive, named by the last notice, hosted by the announcer's window.
+struct TAnnouncer::TProvider final : public IRawElementProviderSimple {
+  explicit TProvider(TAnnouncer& owner) : owner_(&owner) {}
+  void Disconnect() { owner_ = nullptr; }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    if (IsEqualGUID(riid, kIUnknown) || IsEqualGUID(riid, kIRawElementProviderSimple)) {
+      *out = static_cast<IRawElementProviderSimple*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG refs = --refs_;
+    if (refs == 0) delete this;
+    return refs;
+  }
+  HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override {
+    if (options == nullptr) return E_POINTER;
+    *options = static_cast<ProviderOptions>(ProviderOptions_ServerSideProvider |
+                                            ProviderOptions_UseComThreading);
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID /*pattern*/, IUnknown** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT* out) override {
+    if (out == nullptr) return E_POINTER;
+    VariantInit(out);
+    if (owner_ == nullptr) return kElementNotAvailable;
+    if (property == kNameProperty) {
+      out->vt = VT_BSTR;
+      out->bstrVal = SysAllocString(owner_->LastText().c_str());  // no C++ allocation: no throw
+    } else if (property == kControlTypeProperty) {
+      out->vt = VT_I4;
+      out->lVal = kTextControlType;
+    } else if (property == kLiveSettingProperty) {
+      out->vt = VT_I4;
+      out->lVal = kAssertive;
+    }
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (owner_ == nullptr) return kElementNotAvailable;
+    return Uia().host(owner_->Handle(), out);
+  }
+
+ private:
+  ~TProvider() = default;
+  ULONG refs_ = 1;
+  TAnnouncer* owner_;
+};
+
+TAnnouncer::TAnnouncer(TWindow& form) : TWindow(TKind::Announcer, &form) {
+  CreateOwn(kControlClass, WS_CHILD | WS_VISIBLE, 0, form.Handle());
+}
+
+TAnnouncer::~TAnnouncer() {
+  if (provider_ != nullptr) {
+    provider_->Disconnect();
+    provider_->Release();
+  }
+}
+
+void TAnnouncer::Announce(const std::string& text) {
+  text_ = Wide(text);
+  SetWindowTextW(Handle(), text_.c_str());
+  if (UiaNotificationsAvailable() && Allowed()) {
+    if (provider_ == nullptr) provider_ = new TProvider(*this);
+    const BSTR display = SysAllocString(text_.c_str());
+    const BSTR activity = SysAllocString(L"Gapwise.Announcement");
+    const HRESULT raised = Uia().raise(provider_, kNotificationKindOther,
+                                       kNotificationProcessingImportantAll, display, activity);
+    SysFreeString(display);
+    SysFreeString(activity);
+    if (SUCCEEDED(raised)) return;
+  }
+  NotifyReader(EVENT_OBJECT_NAMECHANGE);
+  NotifyWinEvent(EVENT_SYSTEM_ALERT, Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+bool UiaNotificationsAvailable() {
+  return Uia().raise != nullptr && Uia().host != nullptr;
+}
+
+void AllowUiaNotifications(bool allow) {
+  Allowed() = allow;
+}
+
+namespace {
+bool& ComStarted() {
+  static bool started = false;
+  return started;
+}
+}  // namespace
+
+void StartAccessibility() {
+  const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+  ComStarted() = SUCCEEDED(result);
+}
+
+void StopAccessibility() {
+  if (ComStarted()) CoUninitialize();
+  ComStarted() = false;
+}
+
+}  // namespace gapwise::win32

@@ -1,0 +1,46 @@
+// What a screen reader finds in the Win32 backend's windows: the system's own objects (push
+// buttons, check boxes, radio buttons, the edit box carry their captions as names), wrapped where
+// the program gives a name, a description, a role or a reading; and spoken notices through UI
+// Automation notifications where the system has them, else through WinEvents.
+#pragma once
+
+#include <string>
+
+#include "ui/toolkit/win32/native.h"
+
+namespace gapwise::win32 {
+
+// The answer to WM_GETOBJECT for the client object of `window`: the system's object for it, with
+// the name, description, value, role and children that the window gives. 0 when it cannot be
+// made (the system then answers).
+LRESULT AccessibleObject(TWindow& window, WPARAM wParam, LPARAM lParam);
+
+// A form's spoken notices: an empty, zero-size alert whose name is the last text. Announce raises
+// a UI Automation notification when uiautomationcore.dll has UiaRaiseNotificationEvent (and
+// notifications are allowed), otherwise a name change and an alert event of its MSAA object.
+class TAnnouncer : public TWindow {
+ public:
+  explicit TAnnouncer(TWindow& form);
+  ~TAnnouncer() override;
+
+  void Announce(const std::string& text);
+  const std::wstring& LastText() const { return text_; }
+
+  std::wstring ReadName() const override { return text_; }
+  TRole ReadRole() const override { return TRole::Alert; }
+
+ private:
+  std::wstring text_;
+  struct TProvider;
+  TProvider* provider_ = nullptr;  // the UI Automation element, made with the first notice
+};
+
+// Whether UI Automation notifications can be raised on this system, and whether they may be.
+bool UiaNotificationsAvailable();
+void AllowUiaNotifications(bool allow);
+
+// The COM apartment that the accessible objects live in.
+void StartAccessibility();
+void StopAccessibility();
+
+}  // namespace gapwise::win32

@@ -1,0 +1,25 @@
+// For tests and tools on the Win32 backend: the native windows behind the program's controls
+// (as opaque handles, HWND), the event loop's handling of what is pending, and the choice between
+// UI Automation notifications and WinEvents for spoken notices.
+#pragma once
+
+#include "ui/toolkit/control.h"
+#include "ui/toolkit/radio_group.h"
+
+namespace gapwise::win32 {
+
+// The window that shows a control (a form: its top-level window); null for none.
+void* NativeWindow(const TControl& control);
+// The radio button of item `index` of a choice list; null when there is no such item.
+void* NativeItem(const TRadioGroup& group, int index);
+
+// Handles every pending message as the event loop does (dialog keys and key preview included)
+// and returns; a WM_QUIT is posted again.
+void ProcessMessages();
+
+// Whether uiautomationcore.dll has UiaRaiseNotificationEvent; with notifications not allowed,
+// notices go out as WinEvents even where it has.
+bool UiaNotificationsAvailable();
+void AllowUiaNotifications(bool allow);
+
+}  // namespace gapwise::win32
