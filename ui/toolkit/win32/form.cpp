@@ -10,6 +10,11 @@
 namespace gapwise::win32 {
 namespace {
 
+// The timer on a form's window that tells the form it is on the screen, and how long after it
+// shows.
+constexpr UINT_PTR kSettleTimer = 1;
+constexpr UINT kSettleMs = 1000;
+
 using TGetDpiForWindow = UINT(WINAPI*)(HWND);
 using TAdjustWindowRectExForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
@@ -111,6 +116,13 @@ void TFormWindow::SetVisible(bool visible) {
   if (position_ == poOwnerFormCenter) CentreOverOwner();
   ShowWindow(Handle(), SW_SHOW);
   UpdateWindow(Handle());
+  Settle();
+}
+
+// A screen reader hears announcements once it has learnt of the window and said its title and
+// focus: the form is told a moment after the window shows.
+void TFormWindow::Settle() {
+  SetTimer(Handle(), kSettleTimer, kSettleMs, nullptr);
 }
 
 void TFormWindow::MoveTo(int left, int top) {
@@ -149,6 +161,7 @@ void TFormWindow::ShowModal() {
   closed_ = false;
   lastFocus_ = nullptr;
   ShowWindow(Handle(), SW_SHOW);
+  Settle();
   while (!closed_ && HandleOneMessage(nullptr)) {
   }
   modal_ = false;
@@ -170,6 +183,7 @@ void TFormWindow::Close() {
 }
 
 void TFormWindow::Hidden() {
+  KillTimer(Handle(), kSettleTimer);
   form_object_.Closed();
 }
 
@@ -187,7 +201,6 @@ void TFormWindow::SetTabOrder(const std::vector<IControlDriver*>& order) {
 }
 
 void TFormWindow::Announce(const std::string& text) {
-  if (!IsWindowVisible(Handle())) return;
   if (announcer_ == nullptr) announcer_ = std::make_unique<TAnnouncer>(*this);
   announcer_->Announce(text);
 }
@@ -408,6 +421,11 @@ LRESULT TFormWindow::Message(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_SETFOCUS:
       RestoreFocus();
+      return 0;
+    case WM_TIMER:
+      if (wParam != kSettleTimer) break;
+      KillTimer(Handle(), kSettleTimer);
+      form_object_.Shown();
       return 0;
     case WM_DPICHANGED: {
       dpi_ = HIWORD(wParam);

@@ -66,6 +66,7 @@ class TFormWindow : public TDriver<IFormDriver> {
   void RestoreFocus();
   bool FocusFirst();
   void CentreOverOwner();
+  void Settle();
   void Hidden();
   DWORD Style() const;
   DWORD ExStyle() const;
