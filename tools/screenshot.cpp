@@ -3,11 +3,11 @@
 // examples. Nothing is read from or written to the user's settings.
 #include <QDir>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <cstdio>
 #include <string>
 
-#include "settings/hive_registry.h"
+#include "settings/empty_registry.h"
+#include "tools/screenshot_plan.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/application.h"
@@ -18,24 +18,12 @@
 namespace gapwise {
 namespace {
 
-const char* const kKindNames[] = {"addition", "subtraction", "multiplication", "division"};
+TForm1Setup Setup(reg::IRegistry& registry, std::uint32_t seed) {
+  return TForm1Setup{&registry, [seed] { return seed; }};
+}
 
-// Settings in a scratch file that nothing else reads.
-class TScratchSetup {
- public:
-  TScratchSetup(const QTemporaryDir& home, std::uint32_t seed)
-      : registry_({home.filePath("user.reg").toStdString(), ""}), seed_(seed) {}
-  operator TForm1Setup() {
-    return TForm1Setup{&registry_, [seed = seed_] { return seed; }};
-  }
-
- private:
-  THiveRegistry registry_;
-  std::uint32_t seed_;
-};
-
-bool Save(TForm1& form, const QString& folder, const QString& name) {
-  const QString path = QDir(folder).filePath(name + ".png");
+bool Save(TForm1& form, const QString& folder, const std::string& name) {
+  const QString path = QDir(folder).filePath(QString::fromStdString(name) + ".png");
   if (!qt::QtWidget(form.Form())->grab().save(path)) {
     std::fprintf(stderr, "gapwise-screenshot: cannot write %s\n", qPrintable(path));
     return false;
@@ -44,64 +32,35 @@ bool Save(TForm1& form, const QString& folder, const QString& name) {
   return true;
 }
 
-// Deals puzzles of one kind until one hides `hidden` digits; in typed mode one digit is typed.
-bool Shoot(const QTemporaryDir& home, std::uint32_t seed, int kind, bool choices, int hidden,
-           const QString& folder) {
-  TScratchSetup setup(home, seed);
-  TForm1 form(setup);
-  TDrillGame& game = form.Game();
-  game.Settings().Ops[0] = static_cast<std::uint8_t>(kind);
-  game.Settings().Checked = 1;
-  game.Settings().MultChoice = choices;
-  form.ApplyTimeLeftRule();
-  form.ApplyAnswerBoxRule();
-  do {
-    game.ApplySettings();
-  } while (game.Puzzle().Mask.size() != static_cast<std::size_t>(hidden));
-  if (!choices) game.TypeKey(game.Puzzle().Answer[0] == '7' ? '3' : '7');
+bool Shoot(std::uint32_t seed, int kind, bool choices, int hidden, const QString& folder) {
+  reg::TEmptyRegistry registry;
+  TForm1 form(Setup(registry, seed));
+  PrepareShot(form, kind, choices, hidden);
   form.Form().Show();
-  const QString name =
-      QStringLiteral("%1-%2-%3")
-          .arg(choices ? "choices" : "typed", kKindNames[kind], QString::number(hidden));
-  return Save(form, folder, name);
+  return Save(form, folder, ShotName(choices, kind, hidden));
 }
 
-bool ShootExamples(const QTemporaryDir& home, std::uint32_t seed, const QString& folder) {
-  const std::pair<const char*, TPuzzle> examples[] = {
-      {"example-addition-345", PuzzleOf(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2)},
-      {"example-subtraction-105", PuzzleOf(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0)},
-      {"example-multiplication-492",
-       PuzzleOf(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3)},
-      {"example-multiplication-six-digits",
-       PuzzleOf(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6)},
-      {"example-division-remainder",
-       PuzzleOf(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0)},
-      {"example-division-quotient",
-       PuzzleOf(pkDivision, {"12", "?4", "413", "36", "53", "48", "5"}, 1, "3", 1, 2)},
-      {"example-division-1001",
-       PuzzleOf(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3)},
-  };
-  TScratchSetup setup(home, seed);
-  TForm1 form(setup);
+bool ShootExamples(std::uint32_t seed, const QString& folder) {
+  reg::TEmptyRegistry registry;
+  TForm1 form(Setup(registry, seed));
   form.Form().Show();
-  for (const auto& [name, puzzle] : examples) {
+  for (const auto& [name, puzzle] : LayoutExamples()) {
     form.OnPuzzleChanged(puzzle);
-    if (!Save(form, folder, QString::fromLatin1(name))) return false;
+    if (!Save(form, folder, name)) return false;
   }
   return true;
 }
 
 int Run(std::uint32_t seed, const QString& folder) {
-  QTemporaryDir home;
-  if (!home.isValid() || !QDir().mkpath(folder)) return 1;
+  if (!QDir().mkpath(folder)) return 1;
   for (const bool choices : {false, true}) {
     for (int kind = 0; kind < 4; ++kind) {
       for (const int hidden : {1, 2}) {
-        if (!Shoot(home, seed, kind, choices, hidden, folder)) return 1;
+        if (!Shoot(seed, kind, choices, hidden, folder)) return 1;
       }
     }
   }
-  return ShootExamples(home, seed, folder) ? 0 : 1;
+  return ShootExamples(seed, folder) ? 0 : 1;
 }
 
 }  // namespace

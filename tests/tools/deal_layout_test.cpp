@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "engine/game.h"
-#include "tests/tools/no_registry.h"
+#include "settings/empty_registry.h"
 #include "tools/deal.h"
 
 namespace gapwise {
@@ -51,7 +51,7 @@ TEST(DealLayout, AppendsTheLayoutAsTheLastFieldOfEachLine) {
     std::vector<std::string> args{"--seed", "7", "--count", "40", "--layout"};
     if (choices) args.push_back("--multiple-choice");
     std::ostringstream out, err;
-    testing_support::TNoRegistry registry;
+    reg::TEmptyRegistry registry;
     ASSERT_EQ(RunDealer(args, out, err, registry), 0) << err.str();
     IDrillView view;
     TDrillGame game(view);
@@ -71,14 +71,14 @@ TEST(DealLayout, AppendsTheLayoutAsTheLastFieldOfEachLine) {
 
 TEST(DealLayout, LeavesTheLinesAloneWithoutTheFlag) {
   std::ostringstream out, err;
-  testing_support::TNoRegistry registry;
+  reg::TEmptyRegistry registry;
   ASSERT_EQ(RunDealer({"--seed", "7", "--count", "3"}, out, err, registry), 0);
   EXPECT_EQ(out.str().find("layout"), std::string::npos);
 }
 
 TEST(DealLayout, RefusesAValueForTheFlag) {
   std::ostringstream out, err;
-  testing_support::TNoRegistry registry;
+  reg::TEmptyRegistry registry;
   EXPECT_EQ(RunDealer({"--seed", "7", "--layout=yes"}, out, err, registry), 2);
   EXPECT_NE(err.str().find("unknown argument '--layout=yes'"), std::string::npos) << err.str();
 }

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
-#include "tests/tools/no_registry.h"
+#include "settings/empty_registry.h"
 
 namespace gapwise {
 namespace {
@@ -18,7 +18,7 @@ struct DealRun {
 
 DealRun Deal(const std::vector<std::string>& args) {
   std::ostringstream out, err;
-  testing_support::TNoRegistry registry;
+  reg::TEmptyRegistry registry;
   const int status = RunDealer(args, out, err, registry);
   return {status, out.str(), err.str()};
 }

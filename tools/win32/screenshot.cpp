@@ -11,7 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings/registry.h"
+#include "settings/empty_registry.h"
+#include "tools/screenshot_plan.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
@@ -19,29 +20,6 @@
 
 namespace gapwise {
 namespace {
-
-const char* const kKindNames[] = {"addition", "subtraction", "multiplication", "division"};
-
-// A registry without keys, so that the window starts with the default settings.
-class TEmptyRegistry : public reg::IRegistry {
- public:
-  reg::Status OpenKey(reg::Root, const char*, reg::Access, reg::Key&) override {
-    return reg::Status::NotFound;
-  }
-  reg::Status CreateKey(reg::Root, const char*, reg::Access, reg::Key&, bool*) override {
-    return reg::Status::AccessDenied;
-  }
-  reg::Status QueryValue(reg::Key, const char*, reg::Type*, std::uint8_t*,
-                         std::uint32_t*) override {
-    return reg::Status::InvalidHandle;
-  }
-  reg::Status SetValue(reg::Key, const char*, reg::Type, const std::uint8_t*,
-                       std::uint32_t) override {
-    return reg::Status::AccessDenied;
-  }
-  reg::Status CloseKey(reg::Key) override { return reg::Status::Success; }
-  std::string DescribeUnreadable(reg::Root) const override { return {}; }
-};
 
 // The client area as the screen shows it, as a 24-bit BMP file.
 bool SaveClientArea(HWND window, const std::string& path) {
@@ -101,51 +79,24 @@ bool Save(TForm1& form, const std::string& folder, const std::string& name) {
   return true;
 }
 
-TForm1Setup Setup(TEmptyRegistry& registry, std::uint32_t seed) {
+TForm1Setup Setup(reg::IRegistry& registry, std::uint32_t seed) {
   return TForm1Setup{&registry, [seed] { return seed; }};
 }
 
-// Deals puzzles of one kind until one hides `hidden` digits; in typed mode one digit is typed.
 bool Shoot(std::uint32_t seed, int kind, bool choices, int hidden, const std::string& folder) {
-  TEmptyRegistry registry;
+  reg::TEmptyRegistry registry;
   TForm1 form(Setup(registry, seed));
-  TDrillGame& game = form.Game();
-  game.Settings().Ops[0] = static_cast<std::uint8_t>(kind);
-  game.Settings().Checked = 1;
-  game.Settings().MultChoice = choices;
-  form.ApplyTimeLeftRule();
-  form.ApplyAnswerBoxRule();
-  do {
-    game.ApplySettings();
-  } while (game.Puzzle().Mask.size() != static_cast<std::size_t>(hidden));
-  game.PauseCountdown();  // the seconds stand at the full time limit
-  if (!choices) game.TypeKey(game.Puzzle().Answer[0] == '7' ? '3' : '7');
-  const std::string name = std::string(choices ? "choices" : "typed") + "-" + kKindNames[kind] +
-                           "-" + std::to_string(hidden);
-  const bool saved = Save(form, folder, name);
+  PrepareShot(form, kind, choices, hidden);
+  const bool saved = Save(form, folder, ShotName(choices, kind, hidden));
   form.Form().Hide();
   return saved;
 }
 
 bool ShootExamples(std::uint32_t seed, const std::string& folder) {
-  const std::pair<const char*, TPuzzle> examples[] = {
-      {"example-addition-345", PuzzleOf(pkAddition, {"3?5", "78", "423"}, 0, "4", 2, 2)},
-      {"example-subtraction-105", PuzzleOf(pkSubtraction, {"105", "98", "?"}, 2, "7", 0, 0)},
-      {"example-multiplication-492",
-       PuzzleOf(pkMultiplication, {"123", "45", "615", "??2", "5535"}, 3, "49", 1, 3)},
-      {"example-multiplication-six-digits",
-       PuzzleOf(pkMultiplication, {"9998", "98", "79984", "89982", "?79804"}, 4, "9", 1, 6)},
-      {"example-division-remainder",
-       PuzzleOf(pkDivision, {"12", "34", "413", "36", "53", "48", "?"}, 6, "5", 0, 0)},
-      {"example-division-quotient",
-       PuzzleOf(pkDivision, {"12", "?4", "413", "36", "53", "48", "5"}, 1, "3", 1, 2)},
-      {"example-division-1001",
-       PuzzleOf(pkDivision, {"11", "91", "1??1", "99", "11", "11", "0"}, 2, "00", 2, 3)},
-  };
-  TEmptyRegistry registry;
+  reg::TEmptyRegistry registry;
   TForm1 form(Setup(registry, seed));
   form.Game().PauseCountdown();
-  for (const auto& [name, puzzle] : examples) {
+  for (const auto& [name, puzzle] : LayoutExamples()) {
     form.OnPuzzleChanged(puzzle);
     if (!Save(form, folder, name)) return false;
   }
