@@ -50,15 +50,16 @@ void RequireSetValueReadsBack(THive hive, std::string_view bytes) {
     }
   }
   const std::string_view tail = bytes.substr(bytes.size() - std::min<std::size_t>(bytes.size(), 9));
-  const THiveValue value{tail.empty() ? 0u : static_cast<unsigned char>(tail[0]) % 12u,
-                         {tail.begin() + (tail.empty() ? 0 : 1), tail.end()}};
+  const THiveValue value{
+      gapwise::reg::Type{tail.empty() ? 0u : static_cast<unsigned char>(tail[0]) % 12u},
+      {tail.begin() + (tail.empty() ? 0 : 1), tail.end()}};
   const std::string name(tail.substr(0, tail.size() / 2));
   if (!hive.SetValue(path, name, value)) return;
   const auto reread = THive::Parse(hive.Serialize());
   Require(reread.has_value());
   const THiveValue* found = reread->FindValue(path, name);
   Require(found != nullptr);
-  const bool text = value.Type == 1 || value.Type == 2 || value.Type == 7;
+  const bool text = gapwise::IsStringType(value.Type);
   const std::string_view data(reinterpret_cast<const char*>(value.Data.data()), value.Data.size());
   if (!hive.Unicode() || !text || gapwise::IsValidUtf8(data)) Require(*found == value);
 }
