@@ -1,58 +1,20 @@
+// What a screen reader reads of the backend's windows: the system's objects for their client
+// areas, wrapped where the window gives a name, a description, a value, a role or a reading of
+// its own; and the COM apartment that they live in.
 #include "ui/toolkit/win32/accessibility.h"
 
 #include <objbase.h>
 #include <oleacc.h>
-#include <uiautomationcore.h>
+
+#include "ui/toolkit/win32/com_object.h"
 
 namespace gapwise::win32 {
 namespace {
 
 // The interfaces by their numbers, so that no import library has to provide them.
-constexpr GUID kIUnknown = {0x00000000, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr GUID kIDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr GUID kIAccessible = {
     0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-constexpr GUID kIRawElementProviderSimple = {
-    0xd6dd68d1, 0x86fd, 0x4332, {0x86, 0x66, 0x9a, 0xbe, 0xde, 0xa2, 0xd2, 0x4c}};
-
-// UI Automation, as far as this program uses it.
-constexpr PROPERTYID kNameProperty = 30005;
-constexpr PROPERTYID kControlTypeProperty = 30003;
-constexpr PROPERTYID kLiveSettingProperty = 30135;
-constexpr long kTextControlType = 50020;
-constexpr long kAssertive = 2;
-constexpr int kNotificationKindOther = 4;
-constexpr int kNotificationProcessingImportantAll = 0;
-constexpr HRESULT kElementNotAvailable = static_cast<HRESULT>(0x80040201);
-
-using TRaiseNotification = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
-using THostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
-
-// UiaRaiseNotificationEvent came with Windows 10 1709: looked up at run time, so that the program
-// still starts where uiautomationcore.dll or the function is missing.
-struct TUia {
-  TRaiseNotification raise = nullptr;
-  THostProvider host = nullptr;
-};
-
-const TUia& Uia() {
-  static const TUia uia = [] {
-    TUia found;
-    if (const HMODULE module = LoadLibraryW(L"uiautomationcore.dll")) {
-      found.raise = reinterpret_cast<TRaiseNotification>(
-          reinterpret_cast<void*>(GetProcAddress(module, "UiaRaiseNotificationEvent")));
-      found.host = reinterpret_cast<THostProvider>(
-          reinterpret_cast<void*>(GetProcAddress(module, "UiaHostProviderFromHwnd")));
-    }
-    return found;
-  }();
-  return uia;
-}
-
-bool& Allowed() {
-  static bool allowed = true;
-  return allowed;
-}
 
 // Runs the body of a COM method: nothing throws through the interface.
 template <class TBody>
@@ -88,7 +50,7 @@ long RoleOf(TRole role) {
 
 // The system's object for a window's client area, with what the window itself says about its
 // name, description, value, role and state; a window read as one text offers no children.
-class TAccessible final : public IAccessible {
+class TAccessible final : public TComObject<TAccessible, IAccessible> {
  public:
   TAccessible(HWND hwnd, IAccessible* inner) : hwnd_(hwnd), inner_(inner) {}
   TAccessible(const TAccessible&) = delete;
@@ -98,17 +60,9 @@ class TAccessible final : public IAccessible {
     if (out == nullptr) return E_POINTER;
     if (IsEqualGUID(riid, kIUnknown) || IsEqualGUID(riid, kIDispatch) ||
         IsEqualGUID(riid, kIAccessible)) {
-      *out = static_cast<IAccessible*>(this);
-      AddRef();
-      return S_OK;
+      return Share(out);
     }
     return inner_->QueryInterface(riid, out);  // IOleWindow, IEnumVARIANT, IServiceProvider...
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = --refs_;
-    if (refs == 0) delete this;
-    return refs;
   }
 
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
@@ -243,6 +197,7 @@ class TAccessible final : public IAccessible {
   }
 
  private:
+  friend class TComObject<TAccessible, IAccessible>;
   ~TAccessible() { inner_->Release(); }
 
   // The window, when the question is about the object itself (not a child) and it still exists.
@@ -255,7 +210,6 @@ class TAccessible final : public IAccessible {
     return window != nullptr && window->HidesChildren();
   }
 
-  ULONG refs_ = 1;
   HWND hwnd_;
   IAccessible* inner_;
 };
@@ -273,104 +227,6 @@ LRESULT AccessibleObject(TWindow& window, WPARAM wParam, LPARAM /*lParam*/) {
   const LRESULT result = LresultFromObject(kIAccessible, wParam, object);
   object->Release();
   return result > 0 ? result : 0;
-}
-
-// The announcer's UI Automation element, on which notifications are raised: a text element,
-// assertive, named by the last notice, hosted by the announcer's window.
-struct TAnnouncer::TProvider final : public IRawElementProviderSimple {
-  explicit TProvider(TAnnouncer& owner) : owner_(&owner) {}
-  void Disconnect() { owner_ = nullptr; }
-
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
-    if (out == nullptr) return E_POINTER;
-    if (IsEqualGUID(riid, kIUnknown) || IsEqualGUID(riid, kIRawElementProviderSimple)) {
-      *out = static_cast<IRawElementProviderSimple*>(this);
-      AddRef();
-      return S_OK;
-    }
-    *out = nullptr;
-    return E_NOINTERFACE;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG refs = --refs_;
-    if (refs == 0) delete this;
-    return refs;
-  }
-  HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override {
-    if (options == nullptr) return E_POINTER;
-    *options = static_cast<ProviderOptions>(ProviderOptions_ServerSideProvider |
-                                            ProviderOptions_UseComThreading);
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID /*pattern*/, IUnknown** out) override {
-    if (out == nullptr) return E_POINTER;
-    *out = nullptr;
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID property, VARIANT* out) override {
-    if (out == nullptr) return E_POINTER;
-    VariantInit(out);
-    if (owner_ == nullptr) return kElementNotAvailable;
-    if (property == kNameProperty) {
-      out->vt = VT_BSTR;
-      out->bstrVal = SysAllocString(owner_->LastText().c_str());  // no C++ allocation: no throw
-    } else if (property == kControlTypeProperty) {
-      out->vt = VT_I4;
-      out->lVal = kTextControlType;
-    } else if (property == kLiveSettingProperty) {
-      out->vt = VT_I4;
-      out->lVal = kAssertive;
-    }
-    return S_OK;
-  }
-  HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** out) override {
-    if (out == nullptr) return E_POINTER;
-    *out = nullptr;
-    if (owner_ == nullptr) return kElementNotAvailable;
-    return Uia().host(owner_->Handle(), out);
-  }
-
- private:
-  ~TProvider() = default;
-  ULONG refs_ = 1;
-  TAnnouncer* owner_;
-};
-
-TAnnouncer::TAnnouncer(TWindow& form) : TWindow(TKind::Announcer, &form) {
-  CreateOwn(kControlClass, WS_CHILD | WS_VISIBLE, 0, form.Handle());
-}
-
-TAnnouncer::~TAnnouncer() {
-  if (provider_ != nullptr) {
-    provider_->Disconnect();
-    provider_->Release();
-  }
-}
-
-void TAnnouncer::Announce(const std::string& text) {
-  text_ = Wide(text);
-  SetWindowTextW(Handle(), text_.c_str());
-  if (UiaNotificationsAvailable() && Allowed()) {
-    if (provider_ == nullptr) provider_ = new TProvider(*this);
-    const BSTR display = SysAllocString(text_.c_str());
-    const BSTR activity = SysAllocString(L"Gapwise.Announcement");
-    const HRESULT raised = Uia().raise(provider_, kNotificationKindOther,
-                                       kNotificationProcessingImportantAll, display, activity);
-    SysFreeString(display);
-    SysFreeString(activity);
-    if (SUCCEEDED(raised)) return;
-  }
-  NotifyReader(EVENT_OBJECT_NAMECHANGE);
-  NotifyWinEvent(EVENT_SYSTEM_ALERT, Handle(), OBJID_CLIENT, CHILDID_SELF);
-}
-
-bool UiaNotificationsAvailable() {
-  return Uia().raise != nullptr && Uia().host != nullptr;
-}
-
-void AllowUiaNotifications(bool allow) {
-  Allowed() = allow;
 }
 
 namespace {

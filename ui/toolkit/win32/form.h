@@ -40,9 +40,9 @@ class TFormWindow : public TDriver<IFormDriver> {
   void Leaving(TWindow* window);
   HWND Tooltip();
 
-  // Dialog keys and key preview for a message that an event loop has just taken: true when the
-  // message was used up and must not be translated or dispatched.
-  static bool PreTranslate(MSG& message);
+  // A message that an event loop has just taken: dialog keys and key preview first, then, unless
+  // they used it up, translated and dispatched.
+  static void Deliver(MSG& message);
   // Takes and handles one message (waiting for it); false once the program should quit.
   // With exitCode, WM_QUIT ends the program's loop with its code; without, it ends a nested loop
   // and is posted again for the loops outside it.
@@ -57,17 +57,22 @@ class TFormWindow : public TDriver<IFormDriver> {
   void PlaceWindow() override;
 
  private:
+  // Dialog keys and key preview: true when the message was used up and must not be translated or
+  // dispatched.
+  static bool PreTranslate(MSG& message);
   bool Key(TWindow& target, const MSG& message);
   bool PressForEnter(TWindow& target);
   std::vector<TWindow*> TabList() const;
   std::vector<TWindow*> TabStops() const;
   void MoveTab(TWindow& target, bool forward);
+  std::vector<TWindow*> Neighbours(const TWindow& target) const;
   void MoveArrow(TWindow& target, bool forward);
   void RestoreFocus();
   bool FocusFirst();
   void CentreOverOwner();
   void Settle();
   void Hidden();
+  void DpiChanged(WPARAM wParam, LPARAM lParam);
   DWORD Style() const;
   DWORD ExStyle() const;
 

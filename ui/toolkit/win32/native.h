@@ -150,6 +150,7 @@ class TWindow {
   friend class TFormWindow;
   void Attach(HWND hwnd);
   void Detach();
+  void PaintMessage(UINT message, WPARAM wParam);  // WM_PAINT or WM_PRINTCLIENT
 
   TKind kind_;
   TWindow* parent_;

@@ -219,10 +219,7 @@ void ProcessMessages() {
       PostQuitMessage(static_cast<int>(message.wParam));
       return;
     }
-    if (!TFormWindow::PreTranslate(message)) {
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
+    TFormWindow::Deliver(message);
   }
 }
 

@@ -1,12 +1,8 @@
-// The native side of every driver: window classes, the window procedure, places and fonts at the
-// form's scale, fonts and brushes, and text in UTF-16.
-#include <algorithm>
-#include <map>
-#include <tuple>
+// The native side of every driver: its window (the backend's own class, or a system control
+// whose messages pass through it first), the object found from the window, and its place, font,
+// colour, visibility and text at the form's scale.
 #include <unordered_map>
 
-#include "ui/toolkit/services.h"
-#include "ui/toolkit/win32/accessibility.h"
 #include "ui/toolkit/win32/form.h"
 #include "ui/toolkit/win32/native.h"
 
@@ -20,121 +16,7 @@ std::unordered_map<HWND, TWindow*>& Objects() {
   return objects;
 }
 
-std::map<COLORREF, HBRUSH>& Brushes() {
-  static std::map<COLORREF, HBRUSH> brushes;
-  return brushes;
-}
-
-using TFontKey = std::tuple<std::string, int, unsigned>;
-std::map<TFontKey, HFONT>& Fonts() {
-  static std::map<TFontKey, HFONT> fonts;
-  return fonts;
-}
-
 }  // namespace
-
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty()) return {};
-  const int size = static_cast<int>(utf8.size());
-  const int length = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), size, wide.data(), length);
-  return wide;
-}
-
-std::string Utf8(const std::wstring& wide) {
-  if (wide.empty()) return {};
-  const int size = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), length, nullptr, nullptr);
-  return utf8;
-}
-
-COLORREF ColorOf(TColor color) {
-  switch (color.Kind) {
-    case TColor::kNone:
-      return CLR_INVALID;
-    case TColor::kRgb:
-      return RGB(color.R, color.G, color.B);
-    case TColor::kWindowText:
-      return GetSysColor(COLOR_WINDOWTEXT);
-    case TColor::kButtonFace:
-      return GetSysColor(COLOR_BTNFACE);
-  }
-  return CLR_INVALID;
-}
-
-HBRUSH BrushOf(COLORREF color) {
-  HBRUSH& brush = Brushes()[color];
-  if (brush == nullptr) brush = CreateSolidBrush(color);
-  return brush;
-}
-
-HFONT FontOf(const TFont& font, int pixels) {
-  HFONT& handle = Fonts()[TFontKey{font.Name, pixels, font.Style}];
-  if (handle == nullptr) {
-    handle = CreateFontW(-pixels, 0, 0, 0, (font.Style & fsBold) ? FW_BOLD : FW_NORMAL,
-                         (font.Style & fsItalic) ? TRUE : FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH | FF_ROMAN, Wide(font.Name).c_str());
-  }
-  return handle;
-}
-
-void FreeGdiCache() {
-  for (auto& [color, brush] : Brushes()) DeleteObject(brush);
-  Brushes().clear();
-  for (auto& [key, font] : Fonts()) DeleteObject(font);
-  Fonts().clear();
-}
-
-HINSTANCE Instance() {
-  static const HINSTANCE instance = GetModuleHandleW(nullptr);
-  return instance;
-}
-
-void RegisterClasses() {
-  WNDCLASSEXW form{};
-  form.cbSize = sizeof form;
-  form.lpfnWndProc = WindowProc;
-  form.hInstance = Instance();
-  form.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-  form.hIcon = LoadIconW(Instance(), MAKEINTRESOURCEW(1));  // the program's icon, if it has one
-  if (form.hIcon == nullptr)
-    form.hIcon = LoadIconW(nullptr, reinterpret_cast<LPCWSTR>(IDI_APPLICATION));
-  form.lpszClassName = kFormClass;
-  RegisterClassExW(&form);
-
-  WNDCLASSEXW control{};
-  control.cbSize = sizeof control;
-  control.style = CS_HREDRAW | CS_VREDRAW;
-  control.lpfnWndProc = WindowProc;
-  control.hInstance = Instance();
-  control.hCursor = form.hCursor;
-  control.lpszClassName = kControlClass;
-  RegisterClassExW(&control);
-}
-
-void UnregisterClasses() {
-  UnregisterClassW(kFormClass, Instance());
-  UnregisterClassW(kControlClass, Instance());
-}
-
-void ShowEscapedError() {
-  try {
-    ShowError(ErrorText(std::current_exception()));
-  } catch (...) {
-    MessageBeep(MB_ICONERROR);  // not even the error box could be shown
-  }
-}
-
-TWindow* WindowOf(const IControlDriver& driver) {
-  return dynamic_cast<TWindow*>(const_cast<IControlDriver*>(&driver));
-}
-
-// ---------------------------------------------------------------------------------------------
 
 TWindow::TWindow(TKind kind, TWindow* parent)
     : form_(parent != nullptr ? parent->form_ : nullptr), kind_(kind), parent_(parent) {
@@ -247,49 +129,6 @@ void TWindow::Rescale() {
   Invalidate();
 }
 
-void TWindow::PaintBackground(HDC dc, const RECT& area) {
-  if (color_ != clNone || parent_ == nullptr) {
-    FillRect(dc, &area, BrushOf(EffectiveBackground()));
-    return;
-  }
-  // The parent paints with its own origin: move this window's corner to where it stands there.
-  POINT corner{0, 0};
-  MapWindowPoints(hwnd_, parent_->Handle(), &corner, 1);
-  POINT before;
-  OffsetWindowOrgEx(dc, corner.x, corner.y, &before);
-  RECT there = area;
-  OffsetRect(&there, corner.x, corner.y);
-  parent_->PaintBackground(dc, there);
-  SetWindowOrgEx(dc, before.x, before.y, nullptr);
-}
-
-HBRUSH TWindow::ControlColors(HDC dc) {
-  const COLORREF background = EffectiveBackground();
-  SetTextColor(dc, ColorOf(font_.Color));
-  SetBkColor(dc, background);
-  return BrushOf(background);
-}
-
-std::wstring TWindow::ReadName() const {
-  return accessibleName_.empty() ? WindowText() : accessibleName_;
-}
-
-bool TWindow::HiddenFromReader() const {
-  for (const TWindow* w = parent_; w != nullptr; w = w->parent_) {
-    if (w->HidesChildren()) return true;
-  }
-  return false;
-}
-
-bool TWindow::ReadsItself() const {
-  if (OwnClass()) return kind_ != TKind::Form;
-  return !accessibleName_.empty() || !accessibleDescription_.empty() || HiddenFromReader();
-}
-
-void TWindow::NotifyReader(DWORD event) const {
-  if (hwnd_ != nullptr) NotifyWinEvent(event, hwnd_, OBJID_CLIENT, CHILDID_SELF);
-}
-
 // The first placement also puts the window above the siblings made before it, so that a later
 // control covers an earlier one.
 void TWindow::PlaceWindow() {
@@ -331,20 +170,6 @@ void TWindow::ApplyText(const std::string& text) {
   if (OwnClass()) Invalidate();
 }
 
-void TWindow::ApplyAccessibleName(const std::string& name) {
-  const std::wstring wide = Wide(name);
-  if (wide == accessibleName_) return;
-  accessibleName_ = wide;
-  NotifyReader(EVENT_OBJECT_NAMECHANGE);
-}
-
-void TWindow::ApplyAccessibleDescription(const std::string& description) {
-  const std::wstring wide = Wide(description);
-  if (wide == accessibleDescription_) return;
-  accessibleDescription_ = wide;
-  NotifyReader(EVENT_OBJECT_DESCRIPTIONCHANGE);
-}
-
 std::wstring TWindow::WindowText() const {
   if (hwnd_ == nullptr) return {};
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
@@ -355,94 +180,6 @@ std::wstring TWindow::WindowText() const {
 
 void TWindow::Invalidate() {
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
-}
-
-void TWindow::Paint(HDC dc, const RECT& client) {
-  PaintBackground(dc, client);
-}
-
-LRESULT TWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (systemProc_ != nullptr) return CallWindowProcW(systemProc_, hwnd_, message, wParam, lParam);
-  return DefWindowProcW(hwnd_, message, wParam, lParam);
-}
-
-LRESULT TWindow::Message(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_ERASEBKGND:
-      if (OwnClass()) return 1;  // WM_PAINT paints everything
-      break;
-    case WM_PAINT:
-      if (OwnClass()) {
-        PAINTSTRUCT ps;
-        const HDC dc = BeginPaint(hwnd_, &ps);
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        if (client.right > 0 && client.bottom > 0) {
-          const HDC buffer = CreateCompatibleDC(dc);
-          const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
-          const HGDIOBJ before = SelectObject(buffer, bitmap);
-          Paint(buffer, client);
-          BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
-          SelectObject(buffer, before);
-          DeleteObject(bitmap);
-          DeleteDC(buffer);
-        }
-        EndPaint(hwnd_, &ps);
-        return 0;
-      }
-      break;
-    case WM_PRINTCLIENT:
-      if (OwnClass()) {
-        RECT client;
-        GetClientRect(hwnd_, &client);
-        Paint(reinterpret_cast<HDC>(wParam), client);
-        return 0;
-      }
-      break;
-    case WM_COMMAND:
-      if (TWindow* child = From(reinterpret_cast<HWND>(lParam))) {
-        child->Command(HIWORD(wParam));
-        return 0;
-      }
-      break;
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-      if (TWindow* child = From(reinterpret_cast<HWND>(lParam))) {
-        if (HBRUSH brush = child->ControlColors(reinterpret_cast<HDC>(wParam))) {
-          return reinterpret_cast<LRESULT>(brush);
-        }
-      }
-      break;
-    case WM_GETOBJECT:
-      if (static_cast<LONG>(static_cast<DWORD>(lParam)) == OBJID_CLIENT && ReadsItself()) {
-        if (const LRESULT result = AccessibleObject(*this, wParam, lParam)) return result;
-      }
-      break;
-    case WM_SETFOCUS:
-      if (!OwnClass() && form_ != nullptr) form_->NoteFocus(this);
-      break;
-    default:
-      break;
-  }
-  return Default(message, wParam, lParam);
-}
-
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  TWindow* window = TWindow::From(hwnd);
-  if (window == nullptr && message == WM_NCCREATE) {
-    window = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    if (window != nullptr) window->Attach(hwnd);
-  }
-  if (window == nullptr) return DefWindowProcW(hwnd, message, wParam, lParam);
-  LRESULT result = 0;
-  try {
-    result = window->Message(message, wParam, lParam);
-  } catch (...) {
-    ShowEscapedError();
-  }
-  if (message == WM_NCDESTROY) window->Detach();  // destroyed with its parent
-  return result;
 }
 
 }  // namespace gapwise::win32
