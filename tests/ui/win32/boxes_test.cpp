@@ -1,0 +1,132 @@
+// The Win32 backend's message and error boxes (read and closed through a CBT hook), errors that
+// escape a click or a tick, and the services: the file test and the seed.
+#include "window_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/services.h"
+#include "ui/toolkit/timer.h"
+
+namespace gapwise::win32_test {
+namespace {
+
+// ----- message boxes -------------------------------------------------------------------------
+
+class MessageBoxKeys : public testing::TestWithParam<UINT> {};
+
+TEST_P(MessageBoxKeys, TitleTextOneOkNoIconAndTheKeyClosesIt) {
+  TBoxWatcher watcher(GetParam());
+  const auto start = Clock::now();
+  ShowMessage(nullptr, "The answer is 05");
+  ASSERT_EQ(watcher.seen.size(), 1u);
+  const TSeenBox& box = watcher.seen[0];
+  EXPECT_EQ(box.title, "Gapwise");
+  EXPECT_EQ(box.text, "The answer is 05");
+  EXPECT_FALSE(box.icon);
+  EXPECT_EQ(box.buttons, std::vector<std::string>{"OK"});
+  EXPECT_TRUE(box.centred);
+  EXPECT_LT(Clock::now() - start, std::chrono::seconds(4)) << "the key did not close the box";
+}
+
+INSTANTIATE_TEST_SUITE_P(EnterAndEsc, MessageBoxKeys, testing::Values(VK_RETURN, VK_ESCAPE));
+
+TEST(Message, ItsOwnerTakesNoInputWhileItIsOpen) {
+  TForm form(nullptr, bsSingle);
+  form.SetClientSize(200, 100);
+  form.Show();
+  TBoxWatcher watcher;
+  ShowMessage(&form, "File missing");
+  ASSERT_EQ(watcher.seen.size(), 1u);
+  EXPECT_FALSE(watcher.seen[0].ownerEnabled);
+  EXPECT_TRUE(IsWindowEnabled(H(form)));
+}
+
+struct TFullStop {
+  const char* message;
+  const char* shown;
+};
+
+class ErrorBox : public testing::TestWithParam<TFullStop> {};
+
+TEST_P(ErrorBox, HasTheTitleAnErrorIconAndAFullStopAfterALetterOrDigit) {
+  TBoxWatcher watcher;
+  ShowError(GetParam().message);
+  ASSERT_EQ(watcher.seen.size(), 1u);
+  EXPECT_EQ(watcher.seen[0].title, "Gapwise");
+  EXPECT_EQ(watcher.seen[0].text, GetParam().shown);
+  EXPECT_TRUE(watcher.seen[0].icon);
+  EXPECT_EQ(watcher.seen[0].buttons, std::vector<std::string>{"OK"});
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, ErrorBox,
+                         testing::Values(TFullStop{"Failed to get data", "Failed to get data."},
+                                         TFullStop{"Error 5", "Error 5."},
+                                         TFullStop{"Invalid data type for 'ops'",
+                                                   "Invalid data type for 'ops'"},
+                                         TFullStop{"Done.", "Done."}, TFullStop{"a/", "a/."}));
+
+TEST(ErrorBox, AnErrorInAClickIsShownAndTheProgramGoesOn) {
+  TForm form(nullptr, bsSingle);
+  form.SetClientSize(200, 100);
+  auto* button = form.Make<TButton>(TRect{10, 10, 80, 25}, "Check");
+  int after = 0;
+  button->OnClick = [&] {
+    throw std::runtime_error("'x' is not a valid integer value");
+    ++after;  // never reached
+  };
+  form.Show();
+  TBoxWatcher watcher;
+  SendMessageW(H(*button), BM_CLICK, 0, 0);
+  SendMessageW(H(*button), BM_CLICK, 0, 0);
+  ASSERT_EQ(watcher.seen.size(), 2u);
+  EXPECT_EQ(watcher.seen[1].text, "'x' is not a valid integer value.");
+  EXPECT_TRUE(watcher.seen[1].icon);
+  EXPECT_EQ(after, 0);
+}
+
+TEST(ErrorBox, AnErrorInATickIsShownAndTheTimerGoesOn) {
+  TBoxWatcher watcher;
+  TTimer timer(20);
+  int ticks = 0;
+  timer.OnTimer = [&] {
+    if (++ticks <= 2) throw std::runtime_error("Failed to set data for 'ops'");
+  };
+  ASSERT_TRUE(PumpUntil([&] { return ticks >= 4; }));
+  EXPECT_EQ(watcher.seen.size(), 2u);
+}
+
+// ----- services ------------------------------------------------------------------------------
+
+TEST(Services, TheFileTestFindsFilesNotFolders) {
+  char folder[MAX_PATH];
+  GetTempPathA(MAX_PATH, folder);
+  const std::string file = PathIn(std::string(folder) + "gapwise-test", "gapwise.chm");
+  CreateDirectoryA((std::string(folder) + "gapwise-test").c_str(), nullptr);
+  if (FILE* out = std::fopen(file.c_str(), "wb")) std::fclose(out);
+  EXPECT_EQ(file.substr(file.size() - 12), "\\gapwise.chm");
+  EXPECT_TRUE(FileExists(file));
+  EXPECT_FALSE(FileExists(std::string(folder) + "gapwise-test"));
+  EXPECT_FALSE(FileExists(std::string(folder) + "gapwise-test\\missing.chm"));
+  DeleteFileA(file.c_str());
+  EXPECT_FALSE(FileExists(file));
+  RemoveDirectoryA((std::string(folder) + "gapwise-test").c_str());
+}
+
+TEST(Services, TheSeedIsTheCountersLowBits) {
+  LARGE_INTEGER before;
+  QueryPerformanceCounter(&before);
+  const std::uint32_t seed = SystemSeed();
+  LARGE_INTEGER after;
+  QueryPerformanceCounter(&after);
+  EXPECT_LE(seed - before.LowPart, after.LowPart - before.LowPart);
+}
+
+}  // namespace
+}  // namespace gapwise::win32_test

@@ -1,0 +1,227 @@
+// The Win32 backend's keys: key preview, and the dialog keys Tab, Shift+Tab, the arrows and Enter.
+#include "window_support.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "ui/toolkit/controls.h"
+#include "ui/toolkit/form.h"
+#include "ui/toolkit/radio_group.h"
+#include "ui/toolkit/timer.h"
+#include "ui/toolkit/win32/testing.h"
+
+namespace gapwise::win32_test {
+namespace {
+
+// Shift held down, as the keyboard state that the loop reads says.
+class TShiftDown {
+ public:
+  TShiftDown() { Set(0x80); }
+  ~TShiftDown() { Set(0); }
+
+ private:
+  static void Set(BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = state;
+    keys[VK_LSHIFT] = state;
+    SetKeyboardState(keys);
+  }
+};
+
+// A main window with key preview, a default button, and its controls in a given tab order.
+struct TKeyWindow {
+  TForm window{nullptr, bsSingle};
+  TButton* check;
+  TButton* options;
+  TButton* exit;
+  TRadioGroup* group;
+  std::vector<std::string> events;
+
+  TKeyWindow() {
+    window.SetClientSize(257, 389);
+    window.SetFont(FontOf(16));
+    check = window.Make<TButton>(TRect{184, 216, 65, 25}, "Check");
+    group = window.Make<TRadioGroup>(TRect{168, 0, 89, 209});
+    options = window.Make<TButton>(TRect{184, 296, 65, 25}, "Options");
+    exit = window.Make<TButton>(TRect{184, 360, 65, 25}, "Exit");
+    window.SetKeyPreview(true);
+    window.SetDefaultButton(check);
+    window.SetTabOrder({group, check, options, exit});
+    check->OnClick = [this] { events.push_back("click:Check"); };
+    options->OnClick = [this] { events.push_back("click:Options"); };
+    exit->OnClick = [this] { events.push_back("click:Exit"); };
+    group->OnClick = [this](int i) { events.push_back("choice:" + std::to_string(i)); };
+    window.OnKeyDown = [this](std::uint16_t key) {
+      events.push_back("down:" + std::to_string(key));
+    };
+    window.OnKeyPress = [this](char c) { events.push_back(std::string("press:") + c); };
+    window.Show();
+    SetForegroundWindow(H(window));
+    win32::ProcessMessages();
+  }
+  HWND Focus() const { return GetFocus(); }
+};
+
+TEST(Keys, TheFirstTabStopHasTheFocusWhenTheWindowOpens) {
+  TKeyWindow keys;  // the choice list has no items: Check comes first
+  EXPECT_EQ(keys.Focus(), H(*keys.check));
+}
+
+TEST(Keys, PreviewSeesKeysAndCharactersBeforeTheFocusedControl) {
+  TForm window(nullptr, bsSingle);
+  window.SetClientSize(200, 100);
+  auto* edit = window.Make<TEdit>(TRect{10, 10, 60, 24});
+  std::vector<std::string> events;
+  window.SetKeyPreview(true);
+  window.OnKeyDown = [&](std::uint16_t key) {
+    events.push_back("form-down:" + std::to_string(key));
+  };
+  window.OnKeyPress = [&](char c) { events.push_back(std::string("form-press:") + c); };
+  edit->OnKeyPress = [&](char& c) { events.push_back(std::string("edit-press:") + c); };
+  window.Show();
+  edit->SetFocus();
+  PressKey('7');
+  EXPECT_EQ(events, (std::vector<std::string>{"form-down:55", "form-press:7", "edit-press:7"}));
+  EXPECT_EQ(edit->Text(), "7");
+}
+
+TEST(Keys, TabAndShiftTabFollowTheTabOrderAndReachNoKeyHandler) {
+  TKeyWindow keys;
+  keys.check->SetFocus();
+  PressKey(VK_TAB);
+  EXPECT_EQ(keys.Focus(), H(*keys.options));
+  PressKey(VK_TAB);
+  PressKey(VK_TAB);  // the list has no selection, so it is no stop: round to Check
+  EXPECT_EQ(keys.Focus(), H(*keys.check));
+  {
+    TShiftDown shift;
+    PressKey(VK_TAB);
+  }
+  EXPECT_EQ(keys.Focus(), H(*keys.exit));
+  EXPECT_TRUE(keys.events.empty());
+}
+
+TEST(Keys, ArrowsMoveBetweenControlsOfTheSameParentWrappingAndReachNoKeyHandler) {
+  TKeyWindow keys;
+  keys.check->SetFocus();
+  PressKey(VK_DOWN);
+  EXPECT_EQ(keys.Focus(), H(*keys.options));
+  PressKey(VK_RIGHT);
+  EXPECT_EQ(keys.Focus(), H(*keys.exit));
+  PressKey(VK_DOWN);  // the list without items is skipped: round to Check
+  EXPECT_EQ(keys.Focus(), H(*keys.check));
+  PressKey(VK_UP);
+  EXPECT_EQ(keys.Focus(), H(*keys.exit));
+  EXPECT_TRUE(keys.events.empty());
+}
+
+TEST(Keys, AnArrowIntoTheChoiceListSelectsTheButtonItReachesAndMovesWithinIt) {
+  TKeyWindow keys;
+  keys.group->SetItems({"12", "21", "13", "31"});
+  keys.check->SetFocus();
+  PressKey(VK_UP);  // back from Check: the list, entered at its last button
+  EXPECT_EQ(keys.Focus(), Item(*keys.group, 3));
+  EXPECT_EQ(keys.group->ItemIndex(), 3);
+  PressKey(VK_DOWN);  // within the list, wrapping
+  EXPECT_EQ(keys.Focus(), Item(*keys.group, 0));
+  EXPECT_EQ(keys.group->ItemIndex(), 0);
+  EXPECT_EQ(keys.events, (std::vector<std::string>{"choice:3", "choice:0"}));
+  keys.events.clear();
+  keys.check->SetFocus();
+  {
+    TShiftDown shift;
+    PressKey(VK_TAB);  // Tab enters the list at its selected button
+  }
+  EXPECT_EQ(keys.Focus(), Item(*keys.group, 0));
+  EXPECT_TRUE(keys.events.empty());
+}
+
+TEST(Keys, EnterPressesTheFocusedButtonElseTheDefaultOne) {
+  TKeyWindow keys;
+  keys.group->SetItems({"12", "21", "13", "31"});
+  keys.group->SetItemIndex(1);
+  keys.options->SetFocus();
+  PressKey(VK_RETURN);
+  EXPECT_EQ(keys.events, std::vector<std::string>{"click:Options"});
+  EXPECT_EQ(keys.Focus(), H(*keys.options));
+  keys.events.clear();
+  SetFocus(Item(*keys.group, 1));
+  PressKey(VK_RETURN);
+  EXPECT_EQ(keys.events, std::vector<std::string>{"click:Check"});
+  EXPECT_EQ(keys.Focus(), Item(*keys.group, 1)) << "the default button took the focus";
+}
+
+TEST(Keys, WithoutAControlFocusedArrowsGoToTheKeyHandler) {
+  TForm window(nullptr, bsSingle);
+  window.SetClientSize(100, 100);
+  std::vector<std::uint16_t> down;
+  window.SetKeyPreview(true);
+  window.OnKeyDown = [&](std::uint16_t key) { down.push_back(key); };
+  window.Show();
+  SetForegroundWindow(H(window));
+  win32::ProcessMessages();
+  ASSERT_EQ(GetFocus(), H(window));
+  PressKey(VK_DOWN);
+  PressKey(VK_UP);
+  EXPECT_EQ(down, (std::vector<std::uint16_t>{VK_DOWN, VK_UP}));
+}
+
+// The options dialog's kinds of control: a check box first, OK, and Cancel, which closes it.
+struct TDialogWindow {
+  TForm owner{nullptr, bsSingle};
+  TForm dialog{&owner, bsDialog};
+  TCheckBox* box;
+  TButton* ok;
+  TButton* cancel;
+  std::vector<std::string> clicks;
+
+  TDialogWindow() {
+    owner.Show();
+    dialog.SetClientSize(204, 390);
+    box = dialog.Make<TCheckBox>(TRect{16, 16, 161, 33}, "Addition questions");
+    ok = dialog.Make<TButton>(TRect{16, 336, 73, 25}, "OK");
+    cancel = dialog.Make<TButton>(TRect{112, 336, 73, 25}, "Cancel");
+    ok->OnClick = [this] { clicks.push_back("OK"); };
+    cancel->OnClick = [this] {
+      clicks.push_back("Cancel");
+      dialog.Close();
+    };
+  }
+};
+
+TEST(Keys, InADialogEnterPressesOnlyAFocusedButtonAndEscDoesNothing) {
+  TDialogWindow window;
+  std::vector<std::string> focusSeen;
+  TTimer timer(50);
+  int step = 0;
+  timer.OnTimer = [&] {
+    switch (step++) {
+      case 0:
+        focusSeen.push_back(GetFocus() == H(*window.box) ? "box" : "?");
+        PressKey(VK_RETURN);  // on the check box: nothing
+        PressKey(VK_ESCAPE);  // nothing either
+        break;
+      case 1:
+        focusSeen.push_back(IsWindowVisible(H(window.dialog)) ? "open" : "closed");
+        window.ok->SetFocus();
+        PressKey(VK_RETURN);
+        break;
+      case 2:
+        window.cancel->SetFocus();
+        PressKey(VK_RETURN);
+        break;
+      default:
+        window.dialog.Close();
+    }
+  };
+  window.dialog.ShowModal();
+  EXPECT_EQ(focusSeen, (std::vector<std::string>{"box", "open"}));
+  EXPECT_EQ(window.clicks, (std::vector<std::string>{"OK", "Cancel"}));
+}
+
+}  // namespace
+}  // namespace gapwise::win32_test
