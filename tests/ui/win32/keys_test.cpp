@@ -155,6 +155,18 @@ TEST(Keys, EnterPressesTheFocusedButtonElseTheDefaultOne) {
   EXPECT_EQ(keys.Focus(), Item(*keys.group, 1)) << "the default button took the focus";
 }
 
+TEST(Keys, F2AndF3ReachTheKeyPreviewAsVirtualKeys113And114) {
+  TKeyWindow keys;
+  keys.group->SetItems({"12", "21", "13", "31"});
+  keys.group->SetItemIndex(2);
+  keys.check->SetFocus();
+  PressKey(VK_F2);
+  SetFocus(Item(*keys.group, 2));
+  PressKey(VK_F3);
+  EXPECT_EQ(keys.events, (std::vector<std::string>{"down:113", "down:114"}));
+  EXPECT_EQ(keys.Focus(), Item(*keys.group, 2));
+}
+
 TEST(Keys, WithoutAControlFocusedArrowsGoToTheKeyHandler) {
   TForm window(nullptr, bsSingle);
   window.SetClientSize(100, 100);
