@@ -93,8 +93,8 @@ reg::Status TWinRegistry::QueryValue(reg::Key key, const char* name, reg::Type* 
   if (data != nullptr && size == nullptr) return reg::Status::InvalidParameter;
   DWORD stored = 0;
   DWORD bytes = size ? *size : 0;
-  const LONG result = ::RegQueryValueExA(Handle(key), name, nullptr, type ? &stored : nullptr,
-                                         data, size ? &bytes : nullptr);
+  const LONG result = ::RegQueryValueExA(Handle(key), name, nullptr, type ? &stored : nullptr, data,
+                                         size ? &bytes : nullptr);
   if (type && (result == ERROR_SUCCESS || result == ERROR_MORE_DATA)) {
     *type = static_cast<reg::Type>(stored);
   }
@@ -105,8 +105,7 @@ reg::Status TWinRegistry::QueryValue(reg::Key key, const char* name, reg::Type* 
 reg::Status TWinRegistry::SetValue(reg::Key key, const char* name, reg::Type type,
                                    const std::uint8_t* data, std::uint32_t size) {
   if (data == nullptr && size != 0) return reg::Status::InvalidParameter;
-  return StatusOf(
-      ::RegSetValueExA(Handle(key), name, 0, static_cast<DWORD>(type), data, size));
+  return StatusOf(::RegSetValueExA(Handle(key), name, 0, static_cast<DWORD>(type), data, size));
 }
 
 reg::Status TWinRegistry::CloseKey(reg::Key key) {

@@ -103,11 +103,11 @@ INSTANTIATE_TEST_SUITE_P(Rows, OptionsOpening, ::testing::ValuesIn(kOpeningCases
 
 struct TOkCase {
   const char* Name;
-  Ticks Ticked;          // what the user leaves ticked
-  std::string Edit;      // what the time-limit box holds
-  TDrillSettings After;  // from all kinds, time limit off at 30, right answers shown
+  Ticks Ticked;              // what the user leaves ticked
+  std::string Edit;          // what the time-limit box holds
+  TDrillSettings After;      // from all kinds, time limit off at 30, right answers shown
   std::string Message = "";  // "" when the dialog closes
-  bool Error = false;    // the message is the error box's
+  bool Error = false;        // the message is the error box's
 };
 
 class OptionsOk : public OptionsForm, public ::testing::WithParamInterface<TOkCase> {};

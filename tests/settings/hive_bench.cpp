@@ -25,7 +25,8 @@ std::string KeyPath(reg::Root root) {
 class THiveBench : public TRegistryBench {
  public:
   THiveBench() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "gapwise-bench-XXXXXX").string();
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "gapwise-bench-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "no scratch folder";
     dir_ = pattern;
     registry_.emplace(THivePaths{(dir_ / "config/gapwise/registry.reg").string(),
@@ -58,14 +59,14 @@ class THiveBench : public TRegistryBench {
     TKeyValues values;
     bool inKey = false;
     for (const THiveEntry& entry : hive->Entries()) {
-      if (entry.Kind == THiveEntry::kKey) inKey = !entry.Deleted && Lower(entry.Path) == Lower(path);
+      if (entry.Kind == THiveEntry::kKey)
+        inKey = !entry.Deleted && Lower(entry.Path) == Lower(path);
       if (entry.Kind != THiveEntry::kValue || !inKey) continue;
       std::erase_if(values, [&](const auto& v) { return Lower(v.Name) == Lower(entry.Name); });
       if (!entry.Deleted) values.push_back({entry.Name, entry.Value.Type, entry.Value.Data});
     }
     return ByName(values);
   }
-
 
  private:
   std::filesystem::path File(reg::Root root) const {

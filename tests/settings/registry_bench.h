@@ -43,7 +43,8 @@ inline TStoredValue Raw(std::string name, reg::Type type, std::initializer_list<
 }
 
 inline TStoredValue Dword(std::string name, std::uint32_t number) {
-  return {std::move(name), reg::Type::Dword,
+  return {std::move(name),
+          reg::Type::Dword,
           {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
            static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)}};
 }
@@ -62,9 +63,8 @@ inline TKeyValues ByName(TKeyValues values) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
   };
-  std::stable_sort(values.begin(), values.end(), [&](const auto& a, const auto& b) {
-    return lower(a.Name) < lower(b.Name);
-  });
+  std::stable_sort(values.begin(), values.end(),
+                   [&](const auto& a, const auto& b) { return lower(a.Name) < lower(b.Name); });
   return values;
 }
 

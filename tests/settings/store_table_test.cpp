@@ -20,8 +20,8 @@ using testing_support::ByName;
 using testing_support::Dword;
 using testing_support::kRowName;
 using testing_support::Raw;
-using testing_support::TKeyValues;
 using testing_support::Text;
+using testing_support::TKeyValues;
 
 constexpr const char* kCwd = "<cwd>";  // stands for the current directory in the table
 constexpr const char* kFolder = "C:\\Program Files\\Ardentree\\Gapwise";
@@ -216,8 +216,8 @@ struct SaveRow {
 // Division alone, as the user chose it before pressing Exit.
 const TDrillSettings kDivisionOnly = With([](auto& s) { s.Ops[0] = pkDivision, s.Checked = 1; });
 const TKeyValues kDivisionOnlyValues = {
-    Dword("tlimited", 1),     Dword("showr", 1),   Dword("multc", 0),
-    Dword("timelimit", 30),   Dword("checked", 1), Raw("ops", Type::Binary, {3, 1, 2, 3})};
+    Dword("tlimited", 1),   Dword("showr", 1),   Dword("multc", 0),
+    Dword("timelimit", 30), Dword("checked", 1), Raw("ops", Type::Binary, {3, 1, 2, 3})};
 
 // clang-format off
 const SaveRow kSaveRows[] = {

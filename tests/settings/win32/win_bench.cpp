@@ -86,7 +86,6 @@ class TWinBench : public TRegistryBench {
     return ByName(values);
   }
 
-
  private:
   TWinRegistry registry_;
 };

@@ -128,9 +128,9 @@ TEST_F(WinRegistry, TheMachineKeyIsWrittenByTheInstallerAndReadHere) {
   char text[64] = {};
   std::uint32_t size = sizeof text;
   Type type = Type::None;
-  EXPECT_EQ(registry_.QueryValue(key, "AppPath", &type, reinterpret_cast<std::uint8_t*>(text),
-                                 &size),
-            Status::Success);
+  EXPECT_EQ(
+      registry_.QueryValue(key, "AppPath", &type, reinterpret_cast<std::uint8_t*>(text), &size),
+      Status::Success);
   EXPECT_EQ(type, Type::String);
   EXPECT_EQ(std::string(text), "C:\\Program Files\\Ardentree\\Gapwise");
   EXPECT_EQ(size, 35u);
@@ -138,7 +138,8 @@ TEST_F(WinRegistry, TheMachineKeyIsWrittenByTheInstallerAndReadHere) {
 }
 
 TEST_F(WinRegistry, AnUnreadableStoreIsNamedByItsKey) {
-  EXPECT_EQ(registry_.DescribeUnreadable(Root::CurrentUser), "the registry key 'HKEY_CURRENT_USER'");
+  EXPECT_EQ(registry_.DescribeUnreadable(Root::CurrentUser),
+            "the registry key 'HKEY_CURRENT_USER'");
   reg::Key key = 0;
   registry_.OpenKey(Root::CurrentUser, kSub, reg::kRead, key);
   EXPECT_EQ(registry_.DescribeUnreadable(Root::CurrentUser),
