@@ -53,14 +53,10 @@ bool ShootExamples(std::uint32_t seed, const QString& folder) {
 
 int Run(std::uint32_t seed, const QString& folder) {
   if (!QDir().mkpath(folder)) return 1;
-  for (const bool choices : {false, true}) {
-    for (int kind = 0; kind < 4; ++kind) {
-      for (const int hidden : {1, 2}) {
-        if (!Shoot(seed, kind, choices, hidden, folder)) return 1;
-      }
-    }
-  }
-  return ShootExamples(seed, folder) ? 0 : 1;
+  const auto shoot = [&](int kind, bool choices, int hidden) {
+    return Shoot(seed, kind, choices, hidden, folder);
+  };
+  return ForEachShot(shoot) && ShootExamples(seed, folder) ? 0 : 1;
 }
 
 }  // namespace

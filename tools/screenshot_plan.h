@@ -21,6 +21,20 @@ inline std::string ShotName(bool choices, int kind, int hidden) {
          std::to_string(hidden);
 }
 
+// Calls shoot(kind, choices, hidden) for every shot of a kind of puzzle, typed then multiple
+// choice; false as soon as one fails.
+template <class TShoot>
+bool ForEachShot(TShoot shoot) {
+  for (const bool choices : {false, true}) {
+    for (int kind = 0; kind < 4; ++kind) {
+      for (const int hidden : {1, 2}) {
+        if (!shoot(kind, choices, hidden)) return false;
+      }
+    }
+  }
+  return true;
+}
+
 // Deals puzzles of one kind until one hides `hidden` digits; in typed mode one digit is typed.
 // The seconds stand at the full time limit.
 inline void PrepareShot(TForm1& form, int kind, bool choices, int hidden) {

@@ -8,6 +8,7 @@
 #include <optional>
 
 #include "engine/reading.h"
+#include "form_rows.h"
 #include "memory_registry.h"
 #include "settings/store.h"
 #include "ui/info_dialog.h"
@@ -25,19 +26,8 @@ using fake::State;
 using fake::TFakeToolkit;
 using Strings = std::vector<std::string>;
 
-TDrillSettings Settings(bool choices, bool timed, int limit = 30) {
-  TDrillSettings settings;
-  settings.MultChoice = choices;
-  settings.TimeLimited = timed;
-  settings.TimeLimit = limit;
-  return settings;
-}
-
-// A wrong answer of the right length.
-std::string WrongFor(std::string answer) {
-  answer[0] = answer[0] == '9' ? '1' : static_cast<char>(answer[0] + 1);
-  return answer;
-}
+using testing::Settings;
+using testing::WrongFor;
 
 class MainWindowForm : public ::testing::Test {
  protected:

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "form_support.h"
+#include "tests/forms/form_rows.h"
 #include "ui/puzzle_area.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/qt/shell.h"
@@ -19,32 +20,19 @@ using gapwise::testing::OpenForm;
 using gapwise::testing::Press;
 using gapwise::testing::Q;
 using gapwise::testing::RadioButton;
+using gapwise::testing::Settings;
 using gapwise::testing::TBoxes;
 using gapwise::testing::TTempHives;
 using gapwise::testing::Type;
 using gapwise::testing::W;
 using gapwise::testing::WhenModal;
 using gapwise::testing::Window;
+using gapwise::testing::WrongFor;
 
 namespace {
 
-TDrillSettings Settings(bool choices, bool timed, int limit = 30) {
-  TDrillSettings settings;
-  settings.MultChoice = choices;
-  settings.TimeLimited = timed;
-  settings.TimeLimit = limit;
-  return settings;
-}
-
 QString Answer(TForm1& form) {
   return Q(form.Game().Puzzle().Answer);
-}
-
-// A wrong answer of the right length.
-std::string WrongFor(const std::string& answer) {
-  std::string wrong = answer;
-  wrong[0] = wrong[0] == '9' ? '1' : static_cast<char>(wrong[0] + 1);
-  return wrong;
 }
 
 QStringList Counters(TForm1& form) {
