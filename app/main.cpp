@@ -1,6 +1,5 @@
-// The gapwise program: the application, the main window, one hidden info dialog, the event loop.
+// The gapwise program: the application, the main window, the event loop.
 #include "app/backends.h"
-#include "ui/info_dialog.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/services.h"
 
@@ -8,6 +7,5 @@ int main(int argc, char** argv) {
   gapwise::TApplication application(argc, argv, "Gapwise", "example.ardentree.Gapwise");
   const std::unique_ptr<gapwise::reg::IRegistry> registry = gapwise::SettingsRegistry();
   gapwise::TForm1 form({registry.get(), {}});
-  gapwise::TForm3 info(&form.Form());
   return application.Run(form.Form());
 }

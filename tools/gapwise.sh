@@ -3,8 +3,9 @@
 #   tools/gapwise.sh run              build, install into build/install, start the game
 #   tools/gapwise.sh test             build (Release) and run every test
 #   tools/gapwise.sh test-sanitized   build with AddressSanitizer and UBSan and run the Linux tests
-#   tools/gapwise.sh windows          cross-build the Windows program and its installer
-#                                     (build/windows/gapwise-setup.exe)
+#   tools/gapwise.sh windows          cross-build the Windows programs and their installers
+#                                     (build/windows/gapwise-setup.exe, 32-bit, and
+#                                     build/windows-x64/gapwise-setup-x64.exe, 64-bit)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -24,15 +25,16 @@ test_packages=(
   dbus at-spi2-core python3-pyatspi
   poppler-utils
 )
-# What the Windows cross-build needs: the mingw-w64 compilers with posix threads, NSIS, chmcmd,
-# GoogleTest's source, and 32-bit Wine (on Debian's i386 architecture) with Xvfb for its tests;
-# the host's compiler builds the Linux dealer that the Windows one is compared with. The window
-# tests draw Times New Roman with Liberation Serif and read the screen with ImageMagick and Python.
+# What the Windows cross-builds need: the 32-bit and 64-bit mingw-w64 compilers with posix threads,
+# NSIS, chmcmd, GoogleTest's source, and 64-bit Wine with Xvfb for their tests (32-bit Wine, from
+# Debian's i386 architecture, only where the host runs 32-bit programs); the host's compiler
+# builds the Linux dealer that the Windows one is compared with. The window tests draw Times New
+# Roman with Liberation Serif and read the screen with ImageMagick and Python.
 windows_packages=(
   cmake ninja-build g++
-  g++-mingw-w64-i686-posix mingw-w64-i686-dev
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   nsis fp-utils libgtest-dev
-  wine wine32:i386 xvfb xauth
+  wine wine64 xvfb xauth
   fonts-liberation2 imagemagick python3
 )
 
@@ -53,12 +55,27 @@ install_missing() {  # install_missing PACKAGE...
     "${missing[@]}"
 }
 
+# Whether the kernel runs 32-bit x86 programs (many containers and virtual machines do not):
+# a 93-byte i386 program that only exits 0.
+runs_i386() {
+  local probe
+  probe=$(mktemp)
+  printf '\x7f\x45\x4c\x46\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00\x01\x00\x00\x00\x54\x80\x04\x08\x34\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x34\x00\x20\x00\x01\x00\x00\x00\x00\x00\x00\x00\x01\x00\x00\x00\x00\x00\x00\x00\x00\x80\x04\x08\x00\x80\x04\x08\x5d\x00\x00\x00\x5d\x00\x00\x00\x05\x00\x00\x00\x00\x10\x00\x00\xb8\x01\x00\x00\x00\x31\xdb\xcd\x80' >"$probe"
+  chmod +x "$probe"
+  local status=0
+  "$probe" 2>/dev/null || status=1
+  rm -f "$probe"
+  return $status
+}
+
 # 32-bit Wine comes from Debian's i386 architecture.
-add_i386() {
-  dpkg --print-foreign-architectures | grep -qx i386 && return 0
-  echo "Adding Debian's i386 architecture for 32-bit Wine"
-  as_root dpkg --add-architecture i386
-  as_root apt-get update -qq
+add_wine32() {
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    echo "Adding Debian's i386 architecture for 32-bit Wine"
+    as_root dpkg --add-architecture i386
+    as_root apt-get update -qq
+  fi
+  install_missing wine32:i386
 }
 
 build() {  # build DIR [cmake options...]
@@ -73,11 +90,17 @@ run_tests() {  # run_tests DIR
     --timeout 300
 }
 
-# The Windows build: cross-compiled with mingw-w64, its tests run under Wine in private prefixes.
-windows_build() {  # windows_build [cmake options...]
-  add_i386
+# The Windows builds: cross-compiled with mingw-w64, their tests run under Wine in private
+# prefixes. build/windows holds the 32-bit programs, build/windows-x64 the 64-bit ones.
+windows_build() {  # windows_build x86|x64 [cmake options...]
+  local width=$1
+  shift
   install_missing "${windows_packages[@]}"
-  build "$root/build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" "$@"
+  if [ "$width" = x64 ]; then
+    build "$root/build/windows-x64" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" "$@"
+  else
+    build "$root/build/windows" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-i686.cmake" "$@"
+  fi
 }
 
 case "$command" in
@@ -92,10 +115,19 @@ case "$command" in
     build "$root/build/release"
     run_tests "$root/build/release"
     # The Windows tests under Wine; the Linux dealer and screenshots just built are the ones to
-    # match.
-    windows_build -DGAPWISE_HOST_DEAL="$root/build/release/tools/gapwise-deal" \
-      -DGAPWISE_HOST_SCREENSHOT="$root/build/release/tools/gapwise-screenshot"
-    run_tests "$root/build/windows"
+    # match. The 64-bit programs everywhere; the 32-bit ones are built everywhere and tested where
+    # the host runs 32-bit programs.
+    host=(-DGAPWISE_HOST_DEAL="$root/build/release/tools/gapwise-deal"
+      -DGAPWISE_HOST_SCREENSHOT="$root/build/release/tools/gapwise-screenshot")
+    windows_build x64 "${host[@]}"
+    run_tests "$root/build/windows-x64"
+    windows_build x86 "${host[@]}"
+    if runs_i386; then
+      add_wine32
+      run_tests "$root/build/windows"
+    else
+      echo "This host runs no 32-bit programs: the 32-bit Windows build was built, not tested."
+    fi
     ;;
   test-sanitized)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
@@ -104,8 +136,10 @@ case "$command" in
       run_tests "$root/build/sanitized"
     ;;
   windows)
-    windows_build
-    echo "Installer: $root/build/windows/gapwise-setup.exe"
+    windows_build x86
+    windows_build x64
+    echo "Installers: $root/build/windows/gapwise-setup.exe (32-bit)," \
+      "$root/build/windows-x64/gapwise-setup-x64.exe (64-bit)"
     ;;
   *)
     echo "usage: tools/gapwise.sh run|test|test-sanitized|windows" >&2

@@ -5,6 +5,11 @@
 
 #include <windows.h>
 
+#include <cstring>
+#include <string_view>
+
+#include "settings/text_codec.h"
+
 namespace gapwise {
 namespace {
 
@@ -52,6 +57,53 @@ reg::Status StatusOf(LONG result) {
   return static_cast<reg::Status>(result);
 }
 
+// Names and strings are UTF-8 here and UTF-16 in the registry: the wide calls take every name
+// and folder whatever the system's code page.
+std::wstring Wide(const char* utf8) {
+  if (utf8 == nullptr) return {};
+  const std::string bytes = Utf8ToUtf16Le(utf8);
+  std::wstring wide(bytes.size() / 2, L'\0');
+  std::memcpy(wide.data(), bytes.data(), wide.size() * sizeof(wchar_t));
+  return wide;
+}
+
+const wchar_t* OrNull(const char* name, const std::wstring& wide) {
+  return name == nullptr ? nullptr : wide.c_str();
+}
+
+bool IsText(DWORD type) {
+  return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// UTF-16 data as UTF-8, its terminating nulls included; an odd last byte is dropped and a unit
+// that is no character becomes U+FFFD.
+std::string Utf8Data(std::string_view utf16) {
+  utf16 = utf16.substr(0, utf16.size() & ~std::size_t{1});
+  if (std::optional<std::string> text = Utf16LeToUtf8(utf16)) return *std::move(text);
+  std::string text;
+  for (std::size_t i = 0; i < utf16.size(); i += 2) {
+    const std::optional<std::string> one = Utf16LeToUtf8(utf16.substr(i, 2));
+    text += one ? *one : "\xEF\xBF\xBD";
+  }
+  return text;
+}
+
+// A value's type and data as the registry holds them, strings converted to UTF-8.
+LONG ReadValue(HKEY key, const wchar_t* name, DWORD& type, std::string& data) {
+  DWORD bytes = 0;
+  LONG result = ::RegQueryValueExW(key, name, nullptr, &type, nullptr, &bytes);
+  while (result == ERROR_SUCCESS) {
+    data.resize(bytes);
+    result =
+        ::RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &bytes);
+    if (result == ERROR_SUCCESS) data.resize(bytes);
+    if (result != ERROR_MORE_DATA) break;
+    result = ERROR_SUCCESS;
+  }
+  if (result == ERROR_SUCCESS && IsText(type)) data = Utf8Data(data);
+  return result;
+}
+
 const char* RootName(reg::Root root) {
   return root == reg::Root::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
 }
@@ -68,7 +120,9 @@ reg::Status TWinRegistry::OpenKey(reg::Root root, const char* subKey, reg::Acces
                                   reg::Key& result) {
   HKEY key = nullptr;
   Note(root, subKey);
-  const reg::Status status = StatusOf(::RegOpenKeyExA(RootKey(root), subKey, 0, desired, &key));
+  const std::wstring wide = Wide(subKey);
+  const reg::Status status =
+      StatusOf(::RegOpenKeyExW(RootKey(root), OrNull(subKey, wide), 0, desired, &key));
   if (status == reg::Status::Success) result = KeyOf(key);
   return status;
 }
@@ -78,9 +132,10 @@ reg::Status TWinRegistry::CreateKey(reg::Root root, const char* subKey, reg::Acc
   Note(root, subKey);
   HKEY key = nullptr;
   DWORD disposition = 0;
+  const std::wstring wide = Wide(subKey);
   const reg::Status status =
-      StatusOf(::RegCreateKeyExA(RootKey(root), subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                 desired, nullptr, &key, &disposition));
+      StatusOf(::RegCreateKeyExW(RootKey(root), OrNull(subKey, wide), 0, nullptr,
+                                 REG_OPTION_NON_VOLATILE, desired, nullptr, &key, &disposition));
   if (status == reg::Status::Success) {
     result = KeyOf(key);
     if (created) *created = disposition == REG_CREATED_NEW_KEY;
@@ -91,21 +146,28 @@ reg::Status TWinRegistry::CreateKey(reg::Root root, const char* subKey, reg::Acc
 reg::Status TWinRegistry::QueryValue(reg::Key key, const char* name, reg::Type* type,
                                      std::uint8_t* data, std::uint32_t* size) {
   if (data != nullptr && size == nullptr) return reg::Status::InvalidParameter;
+  const std::wstring wide = Wide(name);
   DWORD stored = 0;
-  DWORD bytes = size ? *size : 0;
-  const LONG result = ::RegQueryValueExA(Handle(key), name, nullptr, type ? &stored : nullptr, data,
-                                         size ? &bytes : nullptr);
-  if (type && (result == ERROR_SUCCESS || result == ERROR_MORE_DATA)) {
-    *type = static_cast<reg::Type>(stored);
-  }
-  if (size && (result == ERROR_SUCCESS || result == ERROR_MORE_DATA)) *size = bytes;
-  return StatusOf(result);
+  std::string value;
+  const LONG result = ReadValue(Handle(key), OrNull(name, wide), stored, value);
+  if (result != ERROR_SUCCESS) return StatusOf(result);
+  if (type) *type = static_cast<reg::Type>(stored);
+  if (size == nullptr) return reg::Status::Success;
+  const bool fits = data == nullptr || value.size() <= *size;
+  if (data != nullptr && fits) std::memcpy(data, value.data(), value.size());
+  *size = static_cast<std::uint32_t>(value.size());
+  return fits ? reg::Status::Success : reg::Status::MoreData;
 }
 
 reg::Status TWinRegistry::SetValue(reg::Key key, const char* name, reg::Type type,
                                    const std::uint8_t* data, std::uint32_t size) {
   if (data == nullptr && size != 0) return reg::Status::InvalidParameter;
-  return StatusOf(::RegSetValueExA(Handle(key), name, 0, static_cast<DWORD>(type), data, size));
+  const std::wstring wide = Wide(name);
+  std::string bytes = data ? std::string(reinterpret_cast<const char*>(data), size) : "";
+  if (IsText(static_cast<DWORD>(type))) bytes = Utf8ToUtf16Le(bytes);
+  return StatusOf(::RegSetValueExW(Handle(key), OrNull(name, wide), 0, static_cast<DWORD>(type),
+                                   reinterpret_cast<const BYTE*>(bytes.data()),
+                                   static_cast<DWORD>(bytes.size())));
 }
 
 reg::Status TWinRegistry::CloseKey(reg::Key key) {

@@ -8,9 +8,10 @@
 
 namespace gapwise {
 
-// Each call is the advapi32 call of the same name (RegOpenKeyExA, RegCreateKeyExA,
-// RegQueryValueExA, RegSetValueExA, RegCloseKey), with its result as the Status of the same
-// number: a missing key is NotFound, a hive that the system cannot read (ERROR_BADDB) is
+// Each call is the advapi32 call of the same name (RegOpenKeyExW, RegCreateKeyExW,
+// RegQueryValueExW, RegSetValueExW, RegCloseKey), with its result as the Status of the same
+// number; names and string values are UTF-8 here, UTF-16 in the registry, so that a folder's name
+// reads right whatever the system's code page: a missing key is NotFound, a hive that the system cannot read (ERROR_BADDB) is
 // BadDatabase. A Key is the system's key handle. Writes reach the registry as they are made; a
 // key is closed without a flush.
 class TWinRegistry : public reg::IRegistry {

@@ -1,6 +1,7 @@
 // The registry backend over advapi32, against the real registry (Wine's in the tests): the
 // interface's results, types and sizes as the system gives them.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "settings/store.h"
 #include "settings/win32/win_registry.h"
@@ -134,6 +135,46 @@ TEST_F(WinRegistry, TheMachineKeyIsWrittenByTheInstallerAndReadHere) {
   EXPECT_EQ(type, Type::String);
   EXPECT_EQ(std::string(text), "C:\\Program Files\\Ardentree\\Gapwise");
   EXPECT_EQ(size, 35u);
+  EXPECT_EQ(registry_.CloseKey(key), Status::Success);
+}
+
+// Names and strings are UTF-8 on this side and UTF-16 in the registry, whatever the code page: a
+// folder that the installer wrote reads as it is named, and a string written here reads right in
+// any other program.
+TEST_F(WinRegistry, StringsAreUtf8HereAndUtf16InTheRegistry) {
+  const std::wstring folder = L"C:\\\u00DCbungen\\\u6570\\Gapwise";
+  const std::string utf8 =
+      "C:\\\xC3\x9C"
+      "bungen\\\xE6\x95\xB0\\Gapwise";
+  HKEY native = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Ardentree\\Gapwise", 0, nullptr, 0,
+                            KEY_ALL_ACCESS, nullptr, &native, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExW(native, L"AppPath", 0, REG_SZ, reinterpret_cast<const BYTE*>(folder.c_str()),
+                 static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+  const reg::Key key = Open(Root::LocalMachine, reg::kAllAccess);
+  std::uint32_t size = 0;
+  ASSERT_EQ(registry_.QueryValue(key, "AppPath", nullptr, nullptr, &size), Status::Success);
+  EXPECT_EQ(size, utf8.size() + 1);
+  std::string text(size, '?');
+  ASSERT_EQ(registry_.QueryValue(key, "AppPath", nullptr,
+                                 reinterpret_cast<std::uint8_t*>(text.data()), &size),
+            Status::Success);
+  EXPECT_EQ(text, utf8 + '\0');
+
+  const std::string name = "\xC3\xBC";  // a value named "ü"
+  ASSERT_EQ(registry_.SetValue(key, name.c_str(), Type::String,
+                               reinterpret_cast<const std::uint8_t*>(utf8.c_str()),
+                               static_cast<std::uint32_t>(utf8.size() + 1)),
+            Status::Success);
+  wchar_t read[64] = {};
+  DWORD bytes = sizeof read;
+  EXPECT_EQ(
+      RegQueryValueExW(native, L"\u00FC", nullptr, nullptr, reinterpret_cast<BYTE*>(read), &bytes),
+      ERROR_SUCCESS);
+  EXPECT_EQ(std::wstring(read), folder);
+  EXPECT_EQ(bytes, (folder.size() + 1) * sizeof(wchar_t));
+  RegCloseKey(native);
   EXPECT_EQ(registry_.CloseKey(key), Status::Success);
 }
 

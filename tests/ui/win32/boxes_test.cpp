@@ -104,19 +104,32 @@ TEST(ErrorBox, AnErrorInATickIsShownAndTheTimerGoesOn) {
 
 // ----- services ------------------------------------------------------------------------------
 
-TEST(Services, TheFileTestFindsFilesNotFolders) {
-  char folder[MAX_PATH];
-  GetTempPathA(MAX_PATH, folder);
-  const std::string file = PathIn(std::string(folder) + "gapwise-test", "gapwise.chm");
-  CreateDirectoryA((std::string(folder) + "gapwise-test").c_str(), nullptr);
-  if (FILE* out = std::fopen(file.c_str(), "wb")) std::fclose(out);
-  EXPECT_EQ(file.substr(file.size() - 12), "\\gapwise.chm");
+// In a folder whose name is not ASCII (UTF-8 here, as every text of the program): the file test
+// finds files, not folders, and the shell opens a file there (a script that leaves a mark).
+TEST(Services, TheFileTestAndTheShellTakeAnyFolderName) {
+  wchar_t temp[MAX_PATH];
+  GetTempPathW(MAX_PATH, temp);
+  const std::wstring folder = std::wstring(temp) + L"gapwise-\u00DCbung-\u6570";
+  const std::string utf8 = win32::Utf8(folder);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::string file = PathIn(utf8, "gapwise.cmd");
+  EXPECT_EQ(file.substr(file.size() - 12), "\\gapwise.cmd");
+  if (FILE* out = _wfopen((folder + L"\\gapwise.cmd").c_str(), L"wb")) {
+    std::fputs("@echo opened> \"%~dp0opened.txt\"\r\n", out);
+    std::fclose(out);
+  }
   EXPECT_TRUE(FileExists(file));
-  EXPECT_FALSE(FileExists(std::string(folder) + "gapwise-test"));
-  EXPECT_FALSE(FileExists(std::string(folder) + "gapwise-test\\missing.chm"));
-  DeleteFileA(file.c_str());
-  EXPECT_FALSE(FileExists(file));
-  RemoveDirectoryA((std::string(folder) + "gapwise-test").c_str());
+  EXPECT_FALSE(FileExists(utf8));
+  EXPECT_FALSE(FileExists(PathIn(utf8, "missing.chm")));
+  ShellOpen(nullptr, file);
+  EXPECT_TRUE(PumpUntil([&] { return FileExists(PathIn(utf8, "opened.txt")); }));
+  // The shell's command processor may still hold the script for a moment.
+  EXPECT_TRUE(PumpUntil([&] {
+    DeleteFileW((folder + L"\\gapwise.cmd").c_str());
+    return !FileExists(file);
+  }));
+  DeleteFileW((folder + L"\\opened.txt").c_str());
+  RemoveDirectoryW(folder.c_str());
 }
 
 TEST(Services, TheSeedIsTheCountersLowBits) {

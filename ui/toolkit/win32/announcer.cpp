@@ -37,7 +37,7 @@ struct TUia {
 const TUia& Uia() {
   static const TUia uia = [] {
     TUia found;
-    if (const HMODULE module = LoadLibraryW(L"uiautomationcore.dll")) {
+    if (const HMODULE module = LoadSystemLibrary(L"uiautomationcore.dll")) {
       found.raise = reinterpret_cast<TRaiseNotification>(
           reinterpret_cast<void*>(GetProcAddress(module, "UiaRaiseNotificationEvent")));
       found.host = reinterpret_cast<THostProvider>(

@@ -54,6 +54,14 @@ std::string Utf8(const std::wstring& wide) {
   return utf8;
 }
 
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+  wchar_t folder[MAX_PATH];
+  const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return nullptr;
+  return LoadLibraryExW((std::wstring(folder, length) + L'\\' + name).c_str(), nullptr,
+                        LOAD_WITH_ALTERED_SEARCH_PATH);
+}
+
 COLORREF ColorOf(TColor color) {
   switch (color.Kind) {
     case TColor::kNone:

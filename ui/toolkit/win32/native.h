@@ -24,6 +24,10 @@ class TFormWindow;
 std::wstring Wide(const std::string& utf8);
 std::string Utf8(const std::wstring& wide);
 
+// A DLL loaded at run time from the system folder only, never from beside the program or the
+// current folder; nullptr where the system has none of that name.
+HMODULE LoadSystemLibrary(const wchar_t* name);
+
 // The colour as the screen shows it; CLR_INVALID for clNone.
 COLORREF ColorOf(TColor color);
 // A solid brush of the colour, kept until FreeGdiCache.

@@ -169,23 +169,25 @@ class TWin32Toolkit : public IToolkit {
     return std::make_unique<TTimerDriver>(timer);
   }
 
-  // MessageBoxA with the application title, one OK and no icon; its own loop keeps the timers
+  // The program's texts are UTF-8: each reaches the system through its wide call.
+  // A message box with the application title, one OK and no icon; its own loop keeps the timers
   // ticking, and the owner takes no input while it is open.
   void ShowMessage(TForm* owner, const std::string& text) override {
-    MessageBoxA(HandleOf(owner), text.c_str(), ApplicationTitle().c_str(), MB_OK);
+    MessageBoxW(HandleOf(owner), Wide(text).c_str(), Wide(ApplicationTitle()).c_str(), MB_OK);
   }
   // Over whichever window of the program is active (none during start-up).
   void ShowError(const std::string& text) override {
-    MessageBoxA(GetActiveWindow(), text.c_str(), ApplicationTitle().c_str(), MB_OK | MB_ICONERROR);
+    MessageBoxW(GetActiveWindow(), Wide(text).c_str(), Wide(ApplicationTitle()).c_str(),
+                MB_OK | MB_ICONERROR);
   }
   void Beep() override { MessageBeep(0); }
   void ShellOpen(TForm* owner, const std::string& path) override {
-    ShellExecuteA(HandleOf(owner), "open", path.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ShellExecuteW(HandleOf(owner), L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   }
   // An entry that is no folder and whose last write converts to a DOS date and time.
   bool FileExists(const std::string& path) override {
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA(path.c_str(), &found);
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(Wide(path).c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) return false;
     FindClose(search);
     if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return false;
