@@ -10,7 +10,7 @@ namespace {
 constexpr double kSideMargin = 36;  // points
 constexpr double kTopMargin = 32;
 constexpr double kHeaderHeight = 76;
-constexpr double kFooterHeight = 50;  // below the grid
+constexpr double kFooterHeight = 46;  // below the grid
 constexpr double kFooterDrop = 34;    // the footer's baseline above the paper's bottom edge
 constexpr double kTopPadding = 5;     // inside a grid cell
 constexpr double kBottomPadding = 3;

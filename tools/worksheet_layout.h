@@ -12,12 +12,12 @@
 
 namespace gapwise {
 
-inline constexpr double kMillimetre = 72 / 25.4;         // points
-inline constexpr double kDigitSize = 18;                 // points: the calculations' digits
-inline constexpr double kColumnWidth = 8 * kMillimetre;  // one digit's column
-// A box for one hidden digit, its frame kBoxLine thick: at least 6 by 8 mm inside and 1 mm
+inline constexpr double kMillimetre = 72 / 25.4;           // points
+inline constexpr double kDigitSize = 18;                   // points: the calculations' digits
+inline constexpr double kColumnWidth = 8.5 * kMillimetre;  // one digit's column
+// A box for one hidden digit, its frame kBoxLine thick: more than 6 by 8 mm inside and 1 mm
 // from its neighbour in the next column.
-inline constexpr double kBoxWidth = 6.9 * kMillimetre;
+inline constexpr double kBoxWidth = 7.2 * kMillimetre;
 inline constexpr double kBoxHeight = 9 * kMillimetre;
 inline constexpr double kBoxLine = 1;
 inline constexpr double kCircle = 5.2 * kMillimetre;     // the circle before an offered value
