@@ -74,7 +74,7 @@ class TGreyPage {
 // inside it, and the least blank outside it, in millimetres, to the next ink 3 mm away at most.
 struct TFound {
   int Left, Right, Top, Bottom;
-  double InsideWidth, InsideHeight, Outside;
+  double InsideWidth = 0, InsideHeight = 0, Outside = 0;
 };
 TFound FrameAround(const TGreyPage& page, const TSheetRect& rect) {
   const int x = TGreyPage::Pixel(rect.Left + rect.Width / 2);
