@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Worksheet benchmark: the wall time of whole gapwise-deal runs that write 1,000 puzzles as a PDF
+# and their answer key beside it
 # (typed and multiple-choice, A4), RUNS runs each; prints the median and the slowest run, the
-# pages and the file size. Settings come from an empty XDG_CONFIG_HOME.
+# sheet's pages and file size. Settings come from an empty XDG_CONFIG_HOME.
 #   tools/bench-worksheet.sh [BUILD_DIR] [RUNS]
 # Goal: under 2 s for 1,000 puzzles.
 set -euo pipefail

@@ -125,6 +125,8 @@ int DealWorksheet(TDrillGame& game, const DealOptions& options, const TWorksheet
   sheet.KeyPath = options.answerKey;
   sheet.Paper = options.paper.value_or(TPaper::A4);
   sheet.ShowMask = options.showMask;
+  sheet.PlaceholderZero = options.placeholderZero;
+  sheet.Grid = options.grid;
   sheet.Seed = *options.seed;
   for (int i = 0; i < EntriesInForce(settings); ++i) {
     sheet.Kinds.push_back(KindOfEntry(settings.Ops[static_cast<std::size_t>(i)]));

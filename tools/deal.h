@@ -16,20 +16,26 @@ namespace gapwise {
 
 struct DealOptions {
   std::optional<std::uint32_t> seed;
-  int count = 10;
+  int count = 10;  // -1 when --count was not a whole number within an int
   std::vector<std::uint8_t> kinds{pkAddition, pkSubtraction, pkMultiplication, pkDivision};
   bool kindsGiven = false;
   bool multipleChoice = false;
-  bool showSettings = false;    // print the stored settings first; --seed then deals with them
-  bool layout = false;          // append each puzzle's screen layout
-  std::string worksheet;        // write a PDF worksheet there instead of JSON lines
-  std::string answerKey;        // write the worksheet's answer key there instead of into it
-  std::optional<TPaper> paper;  // the worksheet's paper, A4 when not given
-  bool showMask = false;        // the worksheet prints the red "?" instead of an empty box
+  bool showSettings = false;     // print the stored settings first; --seed then deals with them
+  bool layout = false;           // append each puzzle's screen layout
+  std::string worksheet;         // write a PDF worksheet there instead of JSON lines
+  std::string answerKey;         // the answer key's file; after parsing, empty with keyInside only
+  bool keyInside = false;        // the answer key's pages follow the puzzles in the worksheet
+  std::optional<TPaper> paper;   // the worksheet's paper, A4 when not given
+  bool showMask = false;         // the worksheet prints the red "?" instead of an empty box
+  bool placeholderZero = false;  // the worksheet writes the 0 ending a multiplication's 2nd row
+  bool grid = false;             // the worksheet has a light squared background
 };
 
 // A worksheet holds at most this many puzzles.
 inline constexpr int kMostSheetPuzzles = 1000;
+
+// The answer key's file when --answer-key names none: "sheet.pdf" gives "sheet-key.pdf" beside it.
+std::string DefaultKeyPath(const std::string& sheet);
 
 // The one-line usage that follows an argument error.
 extern const char* const kDealUsage;

@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <climits>
 #include <filesystem>
 #include <sstream>
 #include <utility>
@@ -9,8 +12,9 @@ namespace gapwise {
 
 const char* const kDealUsage =
     "usage: gapwise-deal --seed N [--count C] [--kinds LIST] [--multiple-choice] [--layout]"
-    " [--show-settings] [--worksheet FILE.pdf [--answer-key KEY.pdf] [--paper a4|letter]"
-    " [--show-mask]], or gapwise-deal --show-settings";
+    " [--show-settings] [--worksheet FILE.pdf [--answer-key KEY.pdf | --key-inside]"
+    " [--paper a4|letter] [--show-mask] [--placeholder-zero] [--grid]],"
+    " or gapwise-deal --show-settings";
 
 namespace {
 
@@ -43,9 +47,8 @@ std::string TakeValue(const std::string& name, const std::string& value, DealOpt
     return options.seed ? "" : "the seed must be an unsigned 32-bit decimal number";
   }
   if (name == "--count") {
-    const auto count = ParseDecimal<int>(value);
-    if (!count || *count < 1) return "the count must be a whole number of at least 1";
-    options.count = *count;
+    const auto count = ParseDecimal<std::uint64_t>(value);
+    options.count = count && *count <= INT_MAX ? static_cast<int>(*count) : -1;
     return "";
   }
   if (name == "--worksheet") {
@@ -73,30 +76,51 @@ bool TakesValue(const std::string& name) {
          name == "--answer-key" || name == "--paper";
 }
 
-// Whether two paths name the same file, once made absolute and "." and ".." resolved.
+// The path made absolute, with "." and ".." resolved and symbolic links followed as far as it
+// exists.
+std::filesystem::path Resolved(const std::string& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+  if (error) return path;
+  const std::filesystem::path resolved = std::filesystem::weakly_canonical(absolute, error);
+  return error ? absolute.lexically_normal() : resolved;
+}
+
+// Whether two paths name the same file: one file through two links, or one place on the disk.
 bool SameFile(const std::string& a, const std::string& b) {
-  if (a.empty() || b.empty()) return false;
-  std::error_code aError, bError;
-  const auto x = std::filesystem::weakly_canonical(a, aError);
-  const auto y = std::filesystem::weakly_canonical(b, bError);
-  return aError || bError ? a == b : x == y;
+  std::error_code error;
+  return std::filesystem::equivalent(a, b, error) || Resolved(a) == Resolved(b);
+}
+
+// The count's allowed range, as an error text when it is outside; empty when fine.
+std::string CountError(const DealOptions& options) {
+  const int most = options.worksheet.empty() ? INT_MAX : kMostSheetPuzzles;
+  if (options.count >= 1 && options.count <= most) return "";
+  return "the count must be a whole number from 1 to " + std::to_string(most) +
+         (options.worksheet.empty() ? "" : " on a worksheet");
 }
 
 // The options that go with a worksheet only, or not with one; an error text, empty when fine.
-std::string SheetConflict(const DealOptions& options) {
+// Names the answer key's default file when the key is neither named nor inside.
+std::string SheetConflict(DealOptions& options) {
   if (options.worksheet.empty()) {
-    return options.paper || options.showMask || !options.answerKey.empty()
-               ? "--paper, --show-mask and --answer-key need --worksheet"
-               : "";
+    const bool sheetOnly = options.paper || options.showMask || options.placeholderZero ||
+                           options.grid || options.keyInside || !options.answerKey.empty();
+    return sheetOnly ? "--paper, --show-mask, --placeholder-zero, --grid, --answer-key and"
+                       " --key-inside need --worksheet"
+                     : "";
   }
-  if (SameFile(options.worksheet, options.answerKey)) {
-    return "the answer key needs a file of its own";
+  if (options.keyInside && !options.answerKey.empty()) {
+    return "--key-inside puts the answer key in the worksheet, not in --answer-key";
+  }
+  if (!options.keyInside && options.answerKey.empty()) {
+    options.answerKey = DefaultKeyPath(options.worksheet);
+  }
+  if (!options.keyInside && SameFile(options.worksheet, options.answerKey)) {
+    return "the answer key and the worksheet are the same file";
   }
   if (!options.seed) return "--worksheet needs --seed";
   if (options.layout) return "--layout prints JSON lines, not a worksheet";
-  if (options.count > kMostSheetPuzzles) {
-    return "a worksheet holds at most " + std::to_string(kMostSheetPuzzles) + " puzzles";
-  }
   return "";
 }
 
@@ -107,6 +131,9 @@ bool TakeSwitch(const std::string& name, DealOptions& options) {
       {"--show-settings", &DealOptions::showSettings},
       {"--layout", &DealOptions::layout},
       {"--show-mask", &DealOptions::showMask},
+      {"--key-inside", &DealOptions::keyInside},
+      {"--placeholder-zero", &DealOptions::placeholderZero},
+      {"--grid", &DealOptions::grid},
   };
   for (const auto& [option, field] : kSwitches) {
     if (name == option) {
@@ -118,6 +145,15 @@ bool TakeSwitch(const std::string& name, DealOptions& options) {
 }
 
 }  // namespace
+
+std::string DefaultKeyPath(const std::string& sheet) {
+  const std::string pdf = ".pdf";
+  const bool endsInPdf = sheet.size() > pdf.size() &&
+                         std::equal(pdf.rbegin(), pdf.rend(), sheet.rbegin(), [](char a, char b) {
+                           return a == std::tolower(static_cast<unsigned char>(b));
+                         });
+  return sheet.substr(0, endsInPdf ? sheet.size() - pdf.size() : sheet.size()) + "-key.pdf";
+}
 
 std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, std::string& error) {
   DealOptions options;
@@ -143,7 +179,8 @@ std::optional<DealOptions> ParseDealArgs(const std::vector<std::string>& args, s
     error = TakeValue(name, *value, options);
     if (!error.empty()) return {};
   }
-  error = SheetConflict(options);
+  error = CountError(options);
+  if (error.empty()) error = SheetConflict(options);
   if (!error.empty()) return {};
   return options;
 }

@@ -1,21 +1,18 @@
 #include "tools/worksheet.h"
 
-#include <QFile>
+#include <QBuffer>
 #include <QGuiApplication>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <cstdio>
-#include <functional>
 #include <memory>
 
+#include "tools/worksheet_file.h"
 #include "tools/worksheet_pages.h"
 
 namespace gapwise {
 namespace {
-
-using TPage = std::function<void(QPainter&)>;
 
 // Qt's own notes (such as a missing runtime folder) are no concern of the sheet's user.
 void DropNotes(QtMsgType type, const QMessageLogContext& /*context*/, const QString& message) {
@@ -35,87 +32,68 @@ std::unique_ptr<QGuiApplication> ApplicationIfNone() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-// One PDF file, drawn into a temporary file that replaces it only when committed.
-class TPdfFile {
- public:
-  explicit TPdfFile(const std::string& path) : path_(path), file_(QString::fromStdString(path)) {}
-
-  bool Draw(const TWorksheet& sheet, const QString& title, const std::vector<TPage>& pages) {
-    if (!file_.open(QIODevice::WriteOnly)) return false;
-    QPdfWriter writer(&file_);
-    writer.setResolution(72);  // one unit is one point
-    writer.setPageSize(QPageSize(sheet.Paper == TPaper::A4 ? QPageSize::A4 : QPageSize::Letter));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(QStringLiteral("%1, seed %2").arg(title).arg(sheet.Seed));
-    writer.setCreator(QStringLiteral("gapwise-deal"));
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    painter.setRenderHint(QPainter::Antialiasing);
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-      if (i > 0 && !writer.newPage()) return false;
-      pages[i](painter);
-    }
-    return painter.end();
-  }
-
-  bool Commit() { return file_.commit(); }
-
-  std::string Error() const {
-    const QString reason = file_.error() == QFileDevice::NoError
-                               ? QStringLiteral("the PDF writer failed")
-                               : file_.errorString();
-    return "cannot write " + path_ + ": " + reason.toStdString();
-  }
-
- private:
-  std::string path_;
-  QSaveFile file_;
+// The pages of a PDF: the pupils' pages, or the key's copies of them, or both in turn.
+struct TParts {
+  bool Puzzles = true;
+  bool Key = false;
 };
 
-std::vector<TPage> PuzzlePagesOf(const TWorksheet& sheet, const TSheetPage& page) {
-  std::vector<TPage> pages;
-  for (int i = 0; i < PuzzlePages(page, static_cast<int>(sheet.Puzzles.size())); ++i) {
-    pages.push_back([&sheet, &page, i](QPainter& p) { DrawPuzzlePage(p, sheet, page, i); });
+// Draws the PDF into memory; false when Qt's PDF writer fails.
+bool DrawPdf(const TWorksheet& sheet, const QString& title, TParts parts, QByteArray& pdf) {
+  QBuffer buffer(&pdf);
+  if (!buffer.open(QIODevice::WriteOnly)) return false;
+  const TSheetPage page = SheetPage(sheet.Paper, sheet.MultipleChoice, sheet.Kinds);
+  QPdfWriter writer(&buffer);
+  writer.setResolution(72);  // one unit is one point
+  writer.setPageSize(QPageSize(sheet.Paper == TPaper::A4 ? QPageSize::A4 : QPageSize::Letter));
+  writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+  writer.setTitle(QStringLiteral("%1, seed %2").arg(title).arg(sheet.Seed));
+  writer.setCreator(QStringLiteral("gapwise-deal"));
+  QPainter painter;
+  if (!painter.begin(&writer)) return false;
+  painter.setRenderHint(QPainter::Antialiasing);
+  const int pages = PuzzlePages(page, static_cast<int>(sheet.Puzzles.size()));
+  bool first = true;
+  for (const bool key : {false, true}) {
+    if (!(key ? parts.Key : parts.Puzzles)) continue;
+    for (int i = 0; i < pages; ++i, first = false) {
+      if (!first && !writer.newPage()) return false;
+      DrawPuzzlePage(painter, sheet, page, i, key);
+    }
   }
-  return pages;
+  return painter.end();
 }
 
-std::vector<TPage> KeyPagesOf(const TWorksheet& sheet, const TSheetPage& page) {
-  std::vector<TPage> pages;
-  for (int i = 0; i < KeyPages(page, static_cast<int>(sheet.Puzzles.size())); ++i) {
-    pages.push_back([&sheet, &page, i](QPainter& p) { DrawKeyPage(p, sheet, page, i); });
-  }
-  return pages;
-}
-
-const QString kSheetTitle = QStringLiteral("Gapwise worksheet");
-
-// The key in a file of its own: both files are drawn before either replaces its file, and when
-// the sheet cannot replace its file the new key is removed again, so that no key stands without
-// its sheet.
-std::string WriteApart(const TWorksheet& sheet, const std::vector<TPage>& puzzles,
-                       const std::vector<TPage>& key) {
-  TPdfFile sheetFile(sheet.Path);
-  if (!sheetFile.Draw(sheet, kSheetTitle, puzzles)) return sheetFile.Error();
-  TPdfFile keyFile(sheet.KeyPath);
-  if (!keyFile.Draw(sheet, QStringLiteral("Gapwise answer key"), key)) return keyFile.Error();
-  if (!keyFile.Commit()) return keyFile.Error();
-  if (sheetFile.Commit()) return "";
-  QFile::remove(QString::fromStdString(sheet.KeyPath));
-  return sheetFile.Error();
+// Draws the PDF and writes it to the new file beside file's; an error text, empty on success.
+std::string Prepare(TWholeFile& file, const std::string& path, const TWorksheet& sheet,
+                    const QString& title, TParts parts) {
+  QByteArray pdf;
+  if (!DrawPdf(sheet, title, parts, pdf)) return "cannot write " + path + ": the PDF writer failed";
+  return file.Write(std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())))
+             ? ""
+             : file.Error();
 }
 
 }  // namespace
 
 std::string WriteWorksheet(const TWorksheet& sheet) {
   const std::unique_ptr<QGuiApplication> application = ApplicationIfNone();
-  const TSheetPage page = SheetPage(sheet.Paper, sheet.MultipleChoice, sheet.Kinds);
-  std::vector<TPage> puzzles = PuzzlePagesOf(sheet, page);
-  const std::vector<TPage> key = KeyPagesOf(sheet, page);
-  if (!sheet.KeyPath.empty()) return WriteApart(sheet, puzzles, key);
-  puzzles.insert(puzzles.end(), key.begin(), key.end());
-  TPdfFile file(sheet.Path);
-  return file.Draw(sheet, kSheetTitle, puzzles) && file.Commit() ? "" : file.Error();
+  const bool keyInside = sheet.KeyPath.empty();
+  TWholeFile sheetFile(sheet.Path);
+  std::string error =
+      Prepare(sheetFile, sheet.Path, sheet, QStringLiteral("Gapwise worksheet"), {true, keyInside});
+  if (!error.empty()) return error;
+  if (keyInside) return sheetFile.Commit() ? "" : sheetFile.Error();
+  // Both files are complete before either takes its name, and a key whose sheet cannot take its
+  // name is removed again, so that no key stands without its sheet.
+  TWholeFile keyFile(sheet.KeyPath);
+  error =
+      Prepare(keyFile, sheet.KeyPath, sheet, QStringLiteral("Gapwise answer key"), {false, true});
+  if (!error.empty()) return error;
+  if (!keyFile.Commit()) return keyFile.Error();
+  if (sheetFile.Commit()) return "";
+  keyFile.Remove();
+  return sheetFile.Error();
 }
 
 }  // namespace gapwise

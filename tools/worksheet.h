@@ -7,9 +7,10 @@
 
 namespace gapwise {
 
-// Writes the sheet to sheet.Path, its answer key last or, when sheet.KeyPath is given, in that
-// file alone; each through a temporary file that replaces its file only when both are complete.
-// Returns an error text ("cannot write PATH: reason"), empty on success.
+// Writes the sheet to sheet.Path and the answer key, a filled-in copy of each pupil's page, to
+// sheet.KeyPath, or after the pupils' pages when KeyPath is empty; each through a new file that
+// takes its name only when both are complete on the disk. Returns an error text ("cannot write
+// PATH: reason"), empty on success.
 std::string WriteWorksheet(const TWorksheet& sheet);
 
 }  // namespace gapwise

@@ -6,18 +6,20 @@
 namespace gapwise {
 namespace {
 
+// At least 10 mm of paper on every side, where many printers cannot print.
 constexpr double kSideMargin = 36;  // points
-constexpr double kTopMargin = 28;
+constexpr double kTopMargin = 32;
 constexpr double kHeaderHeight = 76;
-constexpr double kFooterHeight = 30;  // below the grid
-constexpr double kFooterDrop = 14;    // the footer's baseline above the paper's bottom edge
+constexpr double kFooterHeight = 46;  // below the grid
+constexpr double kFooterDrop = 34;    // the footer's baseline above the paper's bottom edge
 constexpr double kTopPadding = 5;     // inside a grid cell
 constexpr double kBottomPadding = 3;
 constexpr double kSidePadding = 4;
 // One pixel of the puzzle area across, so that a character column is kColumnWidth wide, and
-// down, so that the window's rows keep the boxes clear of the rule lines.
+// down, so that a box stands more than 1 mm from the rule line 14.5 pixels below or above its
+// row's middle.
 constexpr double kPixelX = kColumnWidth / kCellCharWidth;
-constexpr double kPixelY = 1.0;
+constexpr double kPixelY = 1.2;
 // The pixel columns that each kind prints in: from its sign or its widest number to the end of
 // its rule lines.
 struct TColumns {
@@ -43,15 +45,6 @@ void SpanKinds(TSheetPage& page, const std::vector<std::uint8_t>& kinds) {
   }
 }
 
-// A column of the key: its heading line, one line per puzzle of a page, and a blank line.
-double KeyColumnHeight(const TSheetPage& page) {
-  return kKeyLineHeight * (page.PerPage() + 2);
-}
-
-int KeyBands(const TSheetPage& page) {
-  return std::max(1, static_cast<int>(page.Grid.Height / KeyColumnHeight(page)));
-}
-
 int PagesFor(int count, int perPage) {
   return (count + perPage - 1) / perPage;
 }
@@ -64,6 +57,24 @@ double TPuzzlePlace::X(double x) const {
 
 double TPuzzlePlace::Y(double y) const {
   return OriginY + y * kPixelY;
+}
+
+TPuzzleLayout SheetLayout(const TPuzzle& puzzle) {
+  TPuzzleLayout layout = LayoutPuzzle(puzzle);
+  if (puzzle.Kind != pkDivision) return layout;
+  const TCellBox& dividend = layout.Boxes[2];
+  const int end = dividend.Left + TextColumns(layout.Texts[2]).Width;
+  for (const std::size_t cell : {1, 4, 5, 6}) {
+    layout.Boxes[cell].RightAligned = true;
+    layout.Boxes[cell].Left = end - layout.Boxes[cell].Width;
+  }
+  return layout;
+}
+
+double ColumnBeside(const TPuzzlePlace& place, const TPuzzleLayout& layout, std::size_t cell,
+                    int step) {
+  const std::vector<double> lefts = CellColumns(place, layout.Texts[cell], layout.Boxes[cell]);
+  return (step < 0 ? lefts.front() : lefts.back()) + step * kColumnWidth;
 }
 
 TSheetPage SheetPage(TPaper paper, bool multipleChoice, const std::vector<std::uint8_t>& kinds) {
@@ -160,26 +171,6 @@ TSheetRect ChoiceCircle(const TPuzzlePlace& place, const TPuzzleLayout& layout, 
 
 int PuzzlePages(const TSheetPage& page, int count) {
   return PagesFor(count, page.PerPage());
-}
-
-int KeyPages(const TSheetPage& page, int count) {
-  return PagesFor(count, KeyEntriesPerPage(page));
-}
-
-int KeyEntriesPerPage(const TSheetPage& page) {
-  return KeyBands(page) * kKeyColumns * page.PerPage();
-}
-
-TSheetRect KeyHeading(const TSheetPage& page, int column) {
-  const double width = page.Grid.Width / kKeyColumns;
-  return {page.Grid.Left + width * (column % kKeyColumns),
-          page.Grid.Top + KeyColumnHeight(page) * (column / kKeyColumns), width, kKeyLineHeight};
-}
-
-TSheetRect KeyPlace(const TSheetPage& page, int slot) {
-  TSheetRect place = KeyHeading(page, slot / page.PerPage());
-  place.Top += kKeyLineHeight * (1 + slot % page.PerPage());
-  return place;
 }
 
 std::optional<TSign> SignOf(TPuzzleKind kind) {

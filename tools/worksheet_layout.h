@@ -12,18 +12,19 @@
 
 namespace gapwise {
 
-inline constexpr double kMillimetre = 72 / 25.4;         // points
-inline constexpr double kDigitSize = 18;                 // points: the calculations' digits
-inline constexpr double kColumnWidth = 7 * kMillimetre;  // one digit's column
-inline constexpr double kBoxWidth = 6.4 * kMillimetre;   // a box for one hidden digit
-inline constexpr double kBoxHeight = 8.3 * kMillimetre;
+inline constexpr double kMillimetre = 72 / 25.4;           // points
+inline constexpr double kDigitSize = 18;                   // points: the calculations' digits
+inline constexpr double kColumnWidth = 8.5 * kMillimetre;  // one digit's column
+// A box for one hidden digit, its frame kBoxLine thick: more than 6 by 8 mm inside and 1 mm
+// from its neighbour in the next column.
+inline constexpr double kBoxWidth = 7.2 * kMillimetre;
+inline constexpr double kBoxHeight = 9 * kMillimetre;
+inline constexpr double kBoxLine = 1;
 inline constexpr double kCircle = 5.2 * kMillimetre;     // the circle before an offered value
 inline constexpr double kChoiceGap = 4.5 * kMillimetre;  // from the lowest line to the circles
 inline constexpr double kChoiceSize = 16;  // points: an offered value, two digits 1 em wide
 inline constexpr double kChoiceSpace = 3;  // from a circle to its value
 inline constexpr double kRuleWidth = 1.2;
-inline constexpr int kKeyColumns = 8;
-inline constexpr double kKeyLineHeight = 14;
 
 // A rectangle in points on the page; in the puzzle area's pixels it is a TPixelRect.
 struct TSheetRect {
@@ -75,6 +76,17 @@ struct TSign {
   TPixelRect Box;  // the text is centred in it, on the row of the cell beside it
 };
 
+// A dealt puzzle laid out as the window lays it out, except that a long division is written as
+// schools teach it: the quotient and the rows below the first product end over and under the
+// dividend's last digit, so that each quotient digit stands over the last digit of the partial
+// dividend it comes from.
+TPuzzleLayout SheetLayout(const TPuzzle& puzzle);
+
+// The left edge of the column beside a cell's text: before its first character (step -1) or
+// after its last (step 1).
+double ColumnBeside(const TPuzzlePlace& place, const TPuzzleLayout& layout, std::size_t cell,
+                    int step);
+
 // The page for the paper, with as many puzzles of these kinds as fit in the grid with their
 // offered values: fewer with division, whose puzzles are the tallest and widest.
 TSheetPage SheetPage(TPaper paper, bool multipleChoice, const std::vector<std::uint8_t>& kinds);
@@ -103,18 +115,10 @@ double LowestLine(const TPuzzlePlace& place, const TPuzzleLayout& layout);
 // The circle before offered value `index` (0 to 3), kChoiceGap below the lowest line.
 TSheetRect ChoiceCircle(const TPuzzlePlace& place, const TPuzzleLayout& layout, int index);
 
-// The pages of puzzles and of the answer key for `count` puzzles.
+// The pages of puzzles for `count` puzzles; the answer key has as many, one for each.
 int PuzzlePages(const TSheetPage& page, int count);
-int KeyPages(const TSheetPage& page, int count);
 
-// The answer key lists the answers of each page of puzzles in a column of its own, headed by that
-// page's number: how many answers a page of the key takes, the place of the answer in `slot` (0
-// for the first puzzle the key page lists), and the place of the heading of column `column`.
-int KeyEntriesPerPage(const TSheetPage& page);
-TSheetRect KeyPlace(const TSheetPage& page, int slot);
-TSheetRect KeyHeading(const TSheetPage& page, int column);
-
-// The operator sign of a kind; division has none.
+// The operator sign of a kind as the window shows it ("+", "-", "x"); division has none.
 std::optional<TSign> SignOf(TPuzzleKind kind);
 
 }  // namespace gapwise

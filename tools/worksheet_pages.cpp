@@ -1,7 +1,11 @@
 #include "tools/worksheet_pages.h"
 
 #include <QPainter>
+#include <QRegularExpression>
 #include <algorithm>
+#include <filesystem>
+
+#include "tools/deal.h"
 
 #include "tools/worksheet_puzzle.h"
 
@@ -12,7 +16,6 @@ constexpr double kTitleSize = 16;  // points
 constexpr double kSubtitleSize = 11;
 constexpr double kLineSize = 12;  // the instruction, the fields and the key's heading
 constexpr double kSmallSize = 8;
-constexpr double kKeySize = 10;
 const QColor kQuiet(90, 90, 90);
 
 QString KindNames(const std::vector<std::uint8_t>& kinds) {
@@ -25,6 +28,16 @@ QString KindNames(const std::vector<std::uint8_t>& kinds) {
   return names.join(QStringLiteral(", "));
 }
 
+// A file's name as a shell word, quoted when it holds anything but the usual characters.
+QString ShellWord(const std::string& path) {
+  QString name = QString::fromStdString(std::filesystem::path(path).filename().string());
+  static const QRegularExpression kPlain(QStringLiteral("^[A-Za-z0-9._+,=-]+$"));
+  if (kPlain.match(name).hasMatch()) return name;
+  return QLatin1Char('\'') + name.replace(QLatin1Char('\''), QStringLiteral("'\\''")) +
+         QLatin1Char('\'');
+}
+
+// The command that deals this very sheet again, with every option that shapes it.
 QString DealAgain(const TWorksheet& sheet) {
   QStringList codes;
   for (const std::uint8_t kind : sheet.Kinds) codes.append(QString::number(kind));
@@ -33,6 +46,17 @@ QString DealAgain(const TWorksheet& sheet) {
                      .arg(sheet.Puzzles.size())
                      .arg(codes.join(QLatin1Char(',')));
   if (sheet.MultipleChoice) text += QStringLiteral(" --multiple-choice");
+  text += QStringLiteral(" --worksheet ") + ShellWord(sheet.Path);
+  text +=
+      sheet.Paper == TPaper::A4 ? QStringLiteral(" --paper a4") : QStringLiteral(" --paper letter");
+  if (sheet.ShowMask) text += QStringLiteral(" --show-mask");
+  if (sheet.PlaceholderZero) text += QStringLiteral(" --placeholder-zero");
+  if (sheet.Grid) text += QStringLiteral(" --grid");
+  if (sheet.KeyPath.empty()) {
+    text += QStringLiteral(" --key-inside");
+  } else if (ShellWord(sheet.KeyPath) != ShellWord(DefaultKeyPath(sheet.Path))) {
+    text += QStringLiteral(" --answer-key ") + ShellWord(sheet.KeyPath);
+  }
   return text;
 }
 
@@ -73,20 +97,41 @@ void DrawField(QPainter& painter, const QString& label, double left, double righ
   painter.drawLine(QPointF(start, baseline + 2), QPointF(right, baseline + 2));
 }
 
+// "LABEL ____ / N" at the right end of the header's line at baseline.
+void DrawOutOf(QPainter& painter, const TSheetPage& page, const QString& label, int puzzles,
+               double baseline) {
+  const TSheetRect& band = page.Header;
+  painter.setFont(SheetFont(kLineSize));
+  const QString outOf = QStringLiteral("/ %1").arg(puzzles);
+  const double outOfLeft = band.Right() - painter.fontMetrics().horizontalAdvance(outOf);
+  DrawField(painter, label, band.Left + band.Width * 0.76, outOfLeft - 4, baseline);
+  painter.setPen(Qt::black);
+  painter.drawText(QPointF(outOfLeft, baseline), outOf);
+}
+
 // "Name", "Date" and "Score: ____ / N", N the puzzles on the page.
 void DrawFields(QPainter& painter, const TSheetPage& page, int puzzles) {
   const TSheetRect& band = page.Header;
   const double baseline = Baseline(page, 2);
   painter.setFont(SheetFont(kLineSize));
-  const QString outOf = QStringLiteral("/ %1").arg(puzzles);
-  const double outOfLeft = band.Right() - painter.fontMetrics().horizontalAdvance(outOf);
   DrawField(painter, QStringLiteral("Name"), band.Left, band.Left + band.Width * 0.48, baseline);
   DrawField(painter, QStringLiteral("Date"), band.Left + band.Width * 0.52,
             band.Left + band.Width * 0.72, baseline);
-  DrawField(painter, QStringLiteral("Score:"), band.Left + band.Width * 0.76, outOfLeft - 4,
-            baseline);
+  DrawOutOf(painter, page, QStringLiteral("Score:"), puzzles, baseline);
+}
+
+// The key's heading, and on its first page the command that deals the sheet again, wrapped.
+void DrawKeyHeading(QPainter& painter, const TWorksheet& sheet, const TSheetPage& page, int index) {
   painter.setPen(Qt::black);
-  painter.drawText(QPointF(outOfLeft, baseline), outOf);
+  painter.setFont(SheetFont(kLineSize, true));
+  painter.drawText(QPointF(page.Header.Left, Baseline(page, 1)), QStringLiteral("Answer key"));
+  if (index > 0) return;
+  painter.setPen(kQuiet);
+  painter.setFont(SheetFont(kSmallSize));
+  const TSheetRect& band = page.Header;
+  const double top = Baseline(page, 1) + 6;
+  painter.drawText(QRectF(band.Left, top, band.Width, band.Bottom() - top),
+                   Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, DealAgain(sheet));
 }
 
 void DrawFooter(QPainter& painter, const TSheetPage& page, const QString& text) {
@@ -98,53 +143,30 @@ void DrawFooter(QPainter& painter, const TSheetPage& page, const QString& text) 
 
 }  // namespace
 
-void DrawPuzzlePage(QPainter& painter, const TWorksheet& sheet, const TSheetPage& page, int index) {
+void DrawPuzzlePage(QPainter& painter, const TWorksheet& sheet, const TSheetPage& page, int index,
+                    bool key) {
   const int count = static_cast<int>(sheet.Puzzles.size());
+  const int pages = PuzzlePages(page, count);
   const int first = index * page.PerPage();
   const int end = std::min(first + page.PerPage(), count);
   DrawTitle(painter, sheet, page);
-  painter.setFont(SheetFont(kLineSize));
-  painter.drawText(QPointF(page.Header.Left, Baseline(page, 1)), Instruction(sheet));
-  DrawFields(painter, page, end - first);
+  if (key) {
+    DrawKeyHeading(painter, sheet, page, index);
+  } else {
+    painter.setFont(SheetFont(kLineSize));
+    painter.drawText(QPointF(page.Header.Left, Baseline(page, 1)), Instruction(sheet));
+    // The sheet's total on the first of several pages.
+    if (index == 0 && pages > 1) {
+      DrawOutOf(painter, page, QStringLiteral("Total:"), count, Baseline(page, 1));
+    }
+    DrawFields(painter, page, end - first);
+  }
   for (int i = first; i < end; ++i) {
-    DrawPuzzle(painter, sheet.Puzzles[static_cast<std::size_t>(i)], PuzzlePlace(page, i - first),
-               i + 1, sheet.ShowMask);
+    DrawPuzzle(painter, sheet, static_cast<std::size_t>(i), PuzzlePlace(page, i - first), key);
   }
-  DrawFooter(painter, page,
-             QStringLiteral("Page %1 of %2").arg(index + 1).arg(PuzzlePages(page, count)));
-}
-
-void DrawKeyPage(QPainter& painter, const TWorksheet& sheet, const TSheetPage& page, int index) {
-  const int count = static_cast<int>(sheet.Puzzles.size());
-  DrawTitle(painter, sheet, page);
-  painter.setFont(SheetFont(kLineSize, true));
-  painter.drawText(QPointF(page.Header.Left, Baseline(page, 1)), QStringLiteral("Answer key"));
-  painter.setPen(kQuiet);
-  painter.setFont(SheetFont(kSmallSize));
-  painter.drawText(QPointF(page.Header.Left, Baseline(page, 2)), DealAgain(sheet));
-  const int perPage = KeyEntriesPerPage(page);
-  const int first = index * perPage;
-  const int end = std::min(first + perPage, count);
-  painter.setPen(Qt::black);
-  painter.setFont(SheetFont(kKeySize, true));
-  for (int i = first; i < end; i += page.PerPage()) {
-    const TSheetRect heading = KeyHeading(page, (i - first) / page.PerPage());
-    painter.drawText(QRectF(heading.Left, heading.Top, heading.Width, heading.Height),
-                     Qt::AlignHCenter | Qt::AlignVCenter,
-                     QStringLiteral("Page %1").arg(i / page.PerPage() + 1));
-  }
-  painter.setFont(SheetFont(kKeySize));
-  for (int i = first; i < end; ++i) {
-    const TSheetRect place = KeyPlace(page, i - first);
-    const QRectF number(place.Left, place.Top, place.Width * 0.45, place.Height);
-    const QRectF answer(number.right() + 5, place.Top, place.Width * 0.5, place.Height);
-    painter.drawText(number, Qt::AlignRight | Qt::AlignVCenter, QString::number(i + 1) + '.');
-    painter.drawText(
-        answer, Qt::AlignLeft | Qt::AlignVCenter,
-        QString::fromStdString(sheet.Puzzles[static_cast<std::size_t>(i)].Puzzle.Answer));
-  }
-  DrawFooter(painter, page,
-             QStringLiteral("Answer key, page %1 of %2").arg(index + 1).arg(KeyPages(page, count)));
+  const QString footer =
+      key ? QStringLiteral("Answer key, page %1 of %2") : QStringLiteral("Page %1 of %2");
+  DrawFooter(painter, page, footer.arg(index + 1).arg(pages));
 }
 
 }  // namespace gapwise

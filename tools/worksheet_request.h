@@ -21,7 +21,9 @@ struct TWorksheet {
   std::string Path;     // the PDF file to write
   std::string KeyPath;  // the answer key's own PDF file; empty: the key comes last in Path
   TPaper Paper = TPaper::A4;
-  bool ShowMask = false;  // print the red "?" instead of an empty box
+  bool ShowMask = false;         // print the red "?" instead of an empty box
+  bool PlaceholderZero = false;  // write the 0 that ends a long multiplication's second row
+  bool Grid = false;             // a light squared background under each puzzle
   std::uint32_t Seed = 0;
   std::vector<std::uint8_t> Kinds;  // the kind codes dealt from, as --kinds takes them
   bool MultipleChoice = false;

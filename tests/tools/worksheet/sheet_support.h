@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -114,8 +115,34 @@ inline std::vector<std::string> Words(const std::string& text) {
   return words;
 }
 
+// A word that pdftotext finds on a page, and its box in points.
+struct TWord {
+  std::string Text;
+  double Left, Top, Right, Bottom;
+  double Middle() const { return (Left + Right) / 2; }
+};
+
+// The words of page `page` (from 1) of a PDF, read by pdftotext -bbox.
+inline std::vector<TWord> PageWords(const std::string& pdf, int page) {
+  const std::string number = std::to_string(page);
+  const std::string words =
+      RunProgram("pdftotext", {"-bbox", "-f", number, "-l", number, pdf, "-"}).out;
+  std::vector<TWord> found;
+  for (std::size_t at = words.find("<word "); at != std::string::npos;
+       at = words.find("<word ", at + 1)) {
+    const std::size_t close = words.find('>', at), end = words.find("</word>", close);
+    const std::string tag = words.substr(at, close - at);
+    const auto attribute = [&](const std::string& name) {
+      return std::stod(tag.substr(tag.find(name + "=\"") + name.size() + 2));
+    };
+    found.push_back({words.substr(close + 1, end - close - 1), attribute("xMin"), attribute("yMin"),
+                     attribute("xMax"), attribute("yMax")});
+  }
+  return found;
+}
+
 // A worksheet dealt by the dealer: the arguments of its JSON lines, what the sheet adds
-// (--paper, --show-mask), and whether the answer key goes to a file of its own.
+// (--paper, --show-mask, --key-inside, ...), and whether --answer-key names the key's file.
 struct SheetCase {
   std::string name;
   std::vector<std::string> deal;
@@ -162,6 +189,12 @@ class Worksheet : public ::testing::TestWithParam<SheetCase> {
     const TRun run = Deal(args);
     ASSERT_EQ(run.status, 0) << run.err;
     ASSERT_TRUE(run.out.empty() && run.err.empty()) << run.out << run.err;
+    if (Has(GetParam().sheet, "--key-inside")) {
+      key_ = pdf_;
+      keyFirst_ = PuzzlePages(PageOf(GetParam()), static_cast<int>(puzzles_.size())) + 1;
+    } else if (!GetParam().keyApart) {
+      key_ = (folder_.Path / "sheet-key.pdf").string();
+    }
   }
 
   // The text of pages first to last of a PDF, laid out as printed, or of the crop of each page.
@@ -180,7 +213,8 @@ class Worksheet : public ::testing::TestWithParam<SheetCase> {
 
   TTempFolder folder_;
   std::string pdf_ = (folder_.Path / "sheet.pdf").string();
-  std::string key_ = (folder_.Path / "key.pdf").string();
+  std::string key_ = (folder_.Path / "key.pdf").string();  // the key's file, once dealt
+  int keyFirst_ = 1;                                       // the key's first page in it
   std::vector<TSheetPuzzle> puzzles_;
 };
 

@@ -8,13 +8,18 @@ namespace gapwise {
 namespace {
 
 // The rows of a puzzle as they read from top to bottom, each the digits of its cells from left to
-// right, hidden ones left out unless shown as "?"; then the offered values.
-std::vector<std::string> ExpectedRows(const TSheetPuzzle& item, bool showMask) {
-  const TPuzzleLayout layout = LayoutPuzzle(item.Puzzle);
+// right: hidden ones left out, shown as "?" with showMask, or written in on the key; then the
+// offered values. A long multiplication's second row ends in its placeholder zero when asked.
+std::vector<std::string> ExpectedRows(const TSheetPuzzle& item, bool showMask, bool key,
+                                      bool zero) {
+  TPuzzle puzzle = item.Puzzle;
+  if (key) puzzle.Cells[puzzle.MaskedCell] = UnmaskedCell(puzzle, puzzle.MaskedCell);
+  if (zero && puzzle.Kind == pkMultiplication) puzzle.Cells[3] += '0';
+  const TPuzzleLayout layout = SheetLayout(item.Puzzle);
   std::map<int, std::map<int, std::string>> rows;  // by top, then by left
   for (std::size_t i = 0; i < layout.Texts.size(); ++i) {
     std::string& text = rows[layout.Boxes[i].Top][layout.Boxes[i].Left];
-    for (const char c : layout.Texts[i]) {
+    for (const char c : puzzle.Cells[i]) {
       if (std::isdigit(static_cast<unsigned char>(c)) || (c == '?' && showMask)) text += c;
     }
   }
@@ -51,29 +56,44 @@ bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
-TEST_P(Worksheet, PrintsEveryCellInItsColumnAndRow) {
+// The pupil's copy and the key's copy of every puzzle, row by row.
+TEST_P(Worksheet, PrintsEveryCellInItsColumnAndRowOnTheSheetAndTheKey) {
   const TSheetPage page = PageOf(GetParam());
   const bool showMask = Has(GetParam().sheet, "--show-mask");
+  const bool zero = Has(GetParam().sheet, "--placeholder-zero");
   for (int i = 0; i < static_cast<int>(puzzles_.size()); ++i) {
     const TPuzzlePlace place = PuzzlePlace(page, i % page.PerPage());
     const int number = i / page.PerPage() + 1;
-    const std::string text = Text(pdf_, number, number, &place.Cell);
-    EXPECT_EQ(PrintedRows(text), ExpectedRows(puzzles_[i], showMask)) << "puzzle " << i + 1 << ":\n"
-                                                                      << text;
+    for (const bool key : {false, true}) {
+      const std::string text =
+          key ? Text(key_, keyFirst_ + number - 1, keyFirst_ + number - 1, &place.Cell)
+              : Text(pdf_, number, number, &place.Cell);
+      EXPECT_EQ(PrintedRows(text), ExpectedRows(puzzles_[i], showMask, key, zero))
+          << (key ? "key of " : "") << "puzzle " << i + 1 << ":\n"
+          << text;
+    }
   }
 }
 
-// Each pupil's page: the instruction, the fields with the page's own number of puzzles, and its
-// number among the pupils' pages. The key, on pages of its own or in its own file: its heading,
-// the command that deals the puzzles again, every answer, and its own page numbers.
-TEST_P(Worksheet, NumbersThePupilsPagesAmongThemselvesAndPutsTheKeyApart) {
+// Each pupil's page: the instruction, the sheet's total on the first of several, the fields with
+// the page's own number of puzzles, its number among the pupils' pages. The key, as many pages:
+// its heading, its own page numbers, and on its first page a command that deals the very same
+// sheet and key again.
+TEST_P(Worksheet, NumbersThePagesAndGivesTheKeyTheCommandThatDealsTheSheetAgain) {
   const TSheetPage page = PageOf(GetParam());
   const int count = static_cast<int>(puzzles_.size());
-  const int pupils = PuzzlePages(page, count), keys = KeyPages(page, count);
+  const int pupils = PuzzlePages(page, count);
   const std::string instruction = page.MultipleChoice ? "Circle the right value."
                                   : Has(GetParam().sheet, "--show-mask")
                                       ? "Write the missing digit for each red question mark."
                                       : "Write the missing digits in the boxes.";
+  const auto line = [](const std::string& text, const std::string& start) {
+    if (!Contains(text, start)) return std::string();
+    std::string found = text.substr(text.find(start));
+    found.resize(found.find('\n'));
+    std::erase(found, ' ');
+    return found;
+  };
   for (int i = 1; i <= pupils; ++i) {
     const std::string text = Text(pdf_, i, i);
     const int puzzles = std::min(page.PerPage(), count - (i - 1) * page.PerPage());
@@ -81,50 +101,51 @@ TEST_P(Worksheet, NumbersThePupilsPagesAmongThemselvesAndPutsTheKeyApart) {
     EXPECT_TRUE(Contains(text, "seed " + GetParam().deal.at(1))) << i;
     EXPECT_TRUE(Contains(text, instruction)) << text;
     EXPECT_TRUE(Contains(text, "Name") && Contains(text, "Date")) << text;
-    std::string score = text.substr(text.find("Score:"));
-    score.resize(score.find('\n'));
-    std::erase(score, ' ');
-    EXPECT_EQ(score, "Score:/" + std::to_string(puzzles));
+    EXPECT_EQ(line(text, "Score:"), "Score:/" + std::to_string(puzzles));
+    EXPECT_EQ(line(text, "Total:"), i == 1 && pupils > 1 ? "Total:/" + std::to_string(count) : "");
     EXPECT_TRUE(Contains(text, "Page " + std::to_string(i) + " of " + std::to_string(pupils)));
     EXPECT_FALSE(Contains(text, "Answer key") || Contains(text, "Deal again")) << text;
   }
-  const std::string& keyFile = GetParam().keyApart ? key_ : pdf_;
-  const int first = GetParam().keyApart ? 1 : pupils + 1;
-  EXPECT_EQ(PageCount(pdf_), GetParam().keyApart ? pupils : pupils + keys);
-  if (GetParam().keyApart) {
-    EXPECT_EQ(PageCount(key_), keys);
+  EXPECT_EQ(PageCount(pdf_), key_ == pdf_ ? 2 * pupils : pupils);
+  if (key_ != pdf_) {
+    EXPECT_EQ(PageCount(key_), pupils);
   }
-  std::map<std::string, std::string> answers;
-  for (int i = 0; i < keys; ++i) {
-    const std::string text = Text(keyFile, first + i, first + i);
+  for (int i = 0; i < pupils; ++i) {
+    const std::string text = Text(key_, keyFirst_ + i, keyFirst_ + i);
     EXPECT_TRUE(Contains(text, "Answer key\n")) << text;
-    EXPECT_TRUE(Contains(text, "Deal again: gapwise-deal --seed " + GetParam().deal.at(1)));
+    EXPECT_EQ(Contains(text, "Deal again: gapwise-deal "), i == 0) << text;
     EXPECT_TRUE(Contains(
-        text, "Answer key, page " + std::to_string(i + 1) + " of " + std::to_string(keys)));
-    const std::vector<std::string> words = Words(text);
-    for (std::size_t k = 0; k + 1 < words.size(); ++k) {
-      if (words[k].back() == '.' && std::isdigit(static_cast<unsigned char>(words[k][0])))
-        answers[words[k]] = words[k + 1];
-    }
+        text, "Answer key, page " + std::to_string(i + 1) + " of " + std::to_string(pupils)));
   }
-  ASSERT_EQ(answers.size(), puzzles_.size());
-  for (int i = 0; i < count; ++i) {
-    EXPECT_EQ(answers[std::to_string(i + 1) + "."], puzzles_[i].Puzzle.Answer) << i + 1;
-  }
+  // The command, run in another folder, gives the same pages.
+  std::vector<std::string> again = Words(Text(key_, keyFirst_, keyFirst_, &page.Header));
+  again.erase(again.begin(), std::find(again.begin(), again.end(), "gapwise-deal") + 1);
+  const TTempFolder other;
+  const std::string name = std::filesystem::path(pdf_).filename().string();
+  std::vector<std::string> command{"-c", "cd \"$0\" && exec \"$@\"", other.Path.string(),
+                                   GAPWISE_DEAL};
+  command.insert(command.end(), again.begin(), again.end());
+  ASSERT_EQ(RunProgram("sh", command).status, 0) << ::testing::PrintToString(again);
+  const std::filesystem::path keyAgain = other.Path / std::filesystem::path(key_).filename();
+  const auto whole = [](const std::string& pdf) { return Text(pdf, 1, PageCount(pdf)); };
+  EXPECT_EQ(whole((other.Path / name).string()), whole(pdf_));
+  EXPECT_EQ(whole(keyAgain.string()), whole(key_));
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Sheets, Worksheet,
     ::testing::Values(
         SheetCase{"A4", {"--seed", "7", "--count", "40"}, {}},
-        SheetCase{"LetterChoicesShownMask",
-                  {"--seed", "11", "--count", "25", "--kinds", "2,3", "--multiple-choice"},
-                  {"--paper", "letter", "--show-mask"}},
-        SheetCase{
-            "A4AdditionsKeyApart", {"--seed", "3", "--count", "70", "--kinds", "0"}, {}, true},
-        SheetCase{"LetterChoicesKeyApart",
-                  {"--seed", "5", "--count", "20", "--kinds", "1,3", "--multiple-choice"},
-                  {"--paper=letter"},
+        SheetCase{"LetterChoicesShownMaskKeyInside",
+                  {"--seed", "11", "--count", "10", "--kinds", "2,3", "--multiple-choice"},
+                  {"--paper", "letter", "--show-mask", "--key-inside"}},
+        SheetCase{"A4AdditionsKeyNamed",
+                  {"--seed", "3", "--count", "70", "--kinds", "0"},
+                  {"--grid"},
+                  true},
+        SheetCase{"LetterProductsZeroKeyNamed",
+                  {"--seed", "5", "--count", "20", "--kinds", "1,2", "--multiple-choice"},
+                  {"--paper=letter", "--placeholder-zero"},
                   true}),
     kCaseName);
 
