@@ -71,6 +71,8 @@ std::optional<THive> THive::Parse(std::string_view bytes, std::size_t* badLine) 
   } else {
     text = bytes;
   }
+  // Blanks after the last line are padding that a save in place left when it stopped early.
+  while (text.ends_with(' ')) text.pop_back();
   std::vector<std::string_view> lines;
   if (!SplitLines(text, lines, hive.eol_)) return reject(lines.size() + 1);
   if (lines.empty()) return reject(1);

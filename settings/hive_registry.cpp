@@ -15,10 +15,25 @@ Status ReadError(THiveRead status) {
       return Status::NotFound;
     case THiveRead::kDenied:
       return Status::AccessDenied;
+    case THiveRead::kFailed:
+      return Status::CantRead;
     case THiveRead::kBad:
       break;
   }
   return Status::BadDatabase;
+}
+
+// Success when the file may be written, AccessDenied when not, CantRead when that is not known.
+Status WriteAccess(THiveAccess access) {
+  switch (access) {
+    case THiveAccess::kAllowed:
+      return Status::Success;
+    case THiveAccess::kDenied:
+      break;
+    case THiveAccess::kFailed:
+      return Status::CantRead;
+  }
+  return Status::AccessDenied;
 }
 
 // Whether the hive stays small enough to be read back.
@@ -37,6 +52,10 @@ const std::string& THiveRegistry::FileOf(bool user) const {
 
 THiveRead THiveRegistry::Read(bool user, THive& hive) {
   return ReadHiveFile(FileOf(user), hive, *fs_, &badLine_[user]);
+}
+
+Status THiveRegistry::MayWrite(bool user) {
+  return user ? WriteAccess(MayWriteHiveFile(FileOf(user), *fs_)) : Status::AccessDenied;
 }
 
 Status THiveRegistry::Save(const TOpenKey& key) {
@@ -75,9 +94,8 @@ Status THiveRegistry::OpenKey(reg::Root root, const char* subKey, reg::Access de
                               reg::Key& result) {
   TOpenKey open;
   if (const Status status = Resolve(root, subKey, open); status != Status::Success) return status;
-  const bool writing = (desired & reg::kWriteRights) != 0;
-  if (writing && (!open.User || !MayWriteHiveFile(FileOf(open.User), *fs_))) {
-    return Status::AccessDenied;
+  if ((desired & reg::kWriteRights) != 0) {
+    if (const Status status = MayWrite(open.User); status != Status::Success) return status;
   }
   if (const Status status = ReadError(Read(open.User, open.Hive)); status != Status::Success) {
     return status;
@@ -92,7 +110,7 @@ Status THiveRegistry::CreateKey(reg::Root root, const char* subKey, reg::Access 
                                 reg::Key& result, bool* created) {
   TOpenKey open;
   if (const Status status = Resolve(root, subKey, open); status != Status::Success) return status;
-  if (!open.User || !MayWriteHiveFile(FileOf(open.User), *fs_)) return Status::AccessDenied;
+  if (const Status status = MayWrite(open.User); status != Status::Success) return status;
   const THiveRead read = Read(open.User, open.Hive);
   if (read != THiveRead::kOk && read != THiveRead::kMissing) return ReadError(read);
   open.Created = !open.Hive.KeyExists(open.Path);

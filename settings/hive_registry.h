@@ -28,8 +28,10 @@ struct THivePaths {
 // key's ACL would deny it. A hive file that cannot be parsed makes every key in it fail to open
 // (BadDatabase); a write that would make the file larger than kMaxHiveBytes fails (CantWrite)
 // and is left out of the save. Closing a key saves what was created or written through it:
-// BadDatabase when the hive file can no longer be read, CantWrite when the save fails; the file
-// is then left as it was.
+// BadDatabase when the hive file can no longer be parsed, CantRead when reading it failed (an
+// I/O error), CantWrite when the save fails; the file is then left as it was. Opening a key for
+// writing, or creating it, gives CantRead too when a call asking whether the file may be written
+// fails.
 class THiveRegistry : public reg::IRegistry {
  public:
   explicit THiveRegistry(THivePaths paths, THiveFileSystem& fs = SystemFileSystem());
@@ -65,6 +67,7 @@ class THiveRegistry : public reg::IRegistry {
   static reg::Status Resolve(reg::Root root, const char* subKey, TOpenKey& target);
   const std::string& FileOf(bool user) const;
   THiveRead Read(bool user, THive& hive);
+  reg::Status MayWrite(bool user);
   reg::Status Save(const TOpenKey& key);
   reg::Key Add(TOpenKey key);
 

@@ -43,10 +43,13 @@ class TKeyCloser {
   bool open_ = true;
 };
 
-// Says so on standard error too, where it is seen even when no window shows it.
-[[noreturn]] void ThrowUnreadable(const IRegistry& registry) {
-  const std::string message = "Cannot read " + registry.DescribeUnreadable(reg::Root::CurrentUser) +
-                              ": settings will not be saved until it is fixed or removed";
+// Says so on standard error too, where it is seen even when no window shows it. A file that
+// cannot be parsed stays so; reading one may fail only this time.
+[[noreturn]] void ThrowUnreadable(const IRegistry& registry, Status status) {
+  const std::string message =
+      "Cannot read " + registry.DescribeUnreadable(reg::Root::CurrentUser) +
+      (status == Status::BadDatabase ? ": settings will not be saved until it is fixed or removed"
+                                     : ": the stored settings were not loaded");
   std::fprintf(stderr, "%s\n", message.c_str());
   throw ESettingsFileUnreadable(message);
 }
@@ -143,7 +146,8 @@ void LoadSettings(TDrillSettings& settings, std::string& installFolder, IRegistr
   LoadInstallFolder(registry, installFolder);
   reg::Key key = 0;
   const Status opened = OpenForReading(registry, reg::Root::CurrentUser, key);
-  if (opened == Status::BadDatabase) ThrowUnreadable(registry);
+  if (opened == Status::BadDatabase || opened == Status::CantRead)
+    ThrowUnreadable(registry, opened);
   if (opened != Status::Success) return;
   const TKeyCloser closer(registry, key);
   Type type = Type::None;
@@ -160,10 +164,9 @@ void LoadSettings(TDrillSettings& settings, std::string& installFolder, IRegistr
 
 void SaveSettings(const TDrillSettings& settings, IRegistry& registry) {
   reg::Key key = 0;
-  if (registry.CreateKey(reg::Root::CurrentUser, SubKey(), reg::kAllAccess, key) !=
-      Status::Success) {
-    return;
-  }
+  const Status created = registry.CreateKey(reg::Root::CurrentUser, SubKey(), reg::kAllAccess, key);
+  if (created == Status::AccessDenied || created == Status::BadDatabase) return;
+  if (created != Status::Success) throw Error(kFailedSet, "tlimited");
   TKeyCloser closer(registry, key);
   WriteInteger(registry, key, "tlimited", settings.TimeLimited ? 1 : 0);
   WriteInteger(registry, key, "showr", settings.ShowRight ? 1 : 0);

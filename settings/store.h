@@ -30,13 +30,15 @@ inline constexpr const char* kSettingsKeyPath = "\\Software\\Ardentree\\Gapwise"
 // AppPath), then each stored value over settings; never writes. Throws ERegistryException at
 // the first value it cannot accept; what was read before it stays. Throws
 // ESettingsFileUnreadable, naming the store (the file and the line at fault), when the per-user
-// values cannot be read.
+// values cannot be read (BadDatabase) or reading them failed (CantRead).
 void LoadSettings(TDrillSettings& settings, std::string& installFolder, reg::IRegistry& registry);
 
 // Writes all six values, creating the key, and saves them at once when it closes the key; silent
-// when the key cannot be created (an unreadable file included), throws
-// ERegistryException("Failed to set data for '<name>'") when a write fails, after saving the
-// values written before it.
+// when the key may not be written or the stored values cannot be read (BadDatabase, which
+// LoadSettings has reported), throws ERegistryException("Failed to set data for '<name>'") when
+// a write fails, after saving the values written before it, and as for the first value,
+// 'tlimited', when the key cannot be created for any other reason (a read error among them) or
+// the save at its close fails.
 void SaveSettings(const TDrillSettings& settings, reg::IRegistry& registry);
 
 }  // namespace gapwise

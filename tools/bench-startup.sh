@@ -17,22 +17,11 @@ build=${1:-$root/build/release}
 runs=${2:-15}
 idle=${3:-60}
 
-if [ -z "${DISPLAY:-}" ]; then
-  exec xvfb-run -a -s '-screen 0 1024x768x24' bash "$0" "$build" "$runs" "$idle"
-fi
-
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-fi
-cmake --build "$build" --target gapwise gapwise-first-frame >/dev/null
-
-config=$(mktemp -d)
-trap 'rm -rf "$config"' EXIT
-mkdir -p "$config/gapwise"
+source "$root/tools/bench-common.sh"
+bench_on_display "$0" "$build" "$runs" "$idle"
+bench_build gapwise gapwise-first-frame
 # A countdown of an hour, so that the idle minute sees ticks but no time-out.
-printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Ardentree\\Gapwise]\r\n"timelimit"=dword:00000e10\r\n' \
-  >"$config/gapwise/registry.reg"
-export XDG_CONFIG_HOME=$config
+bench_settings $'"timelimit"=dword:00000e10\r\n'
 
 first_frame=$build/tools/gapwise-first-frame
 

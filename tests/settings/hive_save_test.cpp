@@ -1,8 +1,9 @@
-// A hive file the game may not open, may write only in place, or saves together with another game.
+// A hive file the game may not open, may write only in place, or saves together with other games.
 #include <sys/stat.h>
 
 #include <functional>
 #include <utility>
+#include <vector>
 
 #include "hive_fixture.h"
 #include "settings/hive_file.h"
@@ -25,6 +26,13 @@ std::string Loaded(const std::filesystem::path& file) {
     out += ";";
   }
   return out;
+}
+
+// What the next save writes over the file when it changes no value: the text as read, without
+// the blanks that a save in place stopped early leaves.
+std::string Resaved(const std::filesystem::path& file) {
+  const auto hive = THive::Parse(ReadFile(file));
+  return hive ? hive->Serialize() : "(does not load)";
 }
 
 // The text as a Unicode hive writes it: a byte order mark, then UTF-16LE.
@@ -67,7 +75,7 @@ TEST_F(HiveTest, AFileThatMayNotBeOpenedAtAllIsDeniedAndNotWritten) {
               DropFileCapabilities();
               THive hive;
               EXPECT_EQ(ReadHiveFile(UserFile(), hive, SystemFileSystem()), THiveRead::kDenied);
-              EXPECT_FALSE(MayWriteHiveFile(UserFile(), SystemFileSystem()));
+              EXPECT_EQ(MayWriteHiveFile(UserFile(), SystemFileSystem()), THiveAccess::kDenied);
             }),
             0);
   EXPECT_EQ(ReadFile(UserFile()), text);
@@ -110,6 +118,8 @@ TEST_P(SaveInPlace, AFaultAtAnyCallLeavesAFileWithTheOldOrTheNewValues) {
       const int status = SaveInChild(call, fault);
       const std::string left = Loaded(UserFile());
       EXPECT_TRUE(left == oldValues || left == newValues) << left;
+      const std::string resaved = Resaved(UserFile());
+      EXPECT_TRUE(resaved == GetParam().Old || resaved == GetParam().New) << "blanks stay";
       if (WIFEXITED(status) && WEXITSTATUS(status) == 2) break;
       if (fault == TFaultyFileSystem::kKill) {
         EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL) << status;
@@ -124,39 +134,51 @@ TEST_P(SaveInPlace, AFaultAtAnyCallLeavesAFileWithTheOldOrTheNewValues) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, SaveInPlace, ::testing::ValuesIn(kInPlaceCases), kRowName);
 
-// Passes every call on; just before its first lock, another game saves the same file first.
+// Passes every call on; just before each of its locks, the next of the other games saves the
+// same file first, as while this game stands still there.
 class TOvertakenFileSystem : public THiveFileSystem {
  public:
-  explicit TOvertakenFileSystem(std::function<void()> other) : other_(std::move(other)) {}
+  explicit TOvertakenFileSystem(std::vector<std::function<void()>> others)
+      : others_(std::move(others)) {}
   int Made() const { return made_; }
 
  protected:
   bool Allow(const char* call) override {
     const std::string_view name(call);
     made_ += name == "mkostemp" ? 1 : 0;
-    if (name == "flock" && other_) std::exchange(other_, nullptr)();
+    if (name == "flock" && next_ < others_.size()) others_[next_++]();
     return true;
   }
 
  private:
-  std::function<void()> other_;
+  std::vector<std::function<void()>> others_;
+  std::size_t next_ = 0;
   int made_ = 0;
 };
 
-// The other game's clean-up finds the first game's temporary file not yet locked and removes
-// it; the first game sees that once it holds the lock, and saves through another one.
-TEST_F(HiveTest, TwoGamesSavingAtOnceBothSave) {
-  WriteFile(UserFile(), Reg({kUserKey, R"("checked"=dword:00000004)"}));
-  const std::string first = Reg({kUserKey, R"("checked"=dword:00000001)"});
-  const std::string second = Reg({kUserKey, R"("checked"=dword:00000002)"});
-  bool secondSaved = false;
-  TOvertakenFileSystem slowed(
-      [&] { secondSaved = WriteHiveFile(UserFile(), second, SystemFileSystem()); });
-  EXPECT_TRUE(WriteHiveFile(UserFile(), first, slowed));
-  EXPECT_TRUE(secondSaved);
-  EXPECT_EQ(slowed.Made(), 2);
-  EXPECT_EQ(ReadFile(UserFile()), first);
-  EXPECT_EQ(FilesBesideUserHive(), 1u);
+// Each other game's clean-up finds the first game's temporary file not yet locked and removes
+// it; the first game sees that once it holds the lock, and saves through another one, however
+// many games overtake it.
+TEST_F(HiveTest, GamesSavingAtOnceAllSaveWhileOneStandsStill) {
+  for (const int others : {1, 5}) {
+    SCOPED_TRACE(std::to_string(others) + " other games");
+    WriteFile(UserFile(), Reg({kUserKey, R"("checked"=dword:00000004)"}));
+    const std::string first = Reg({kUserKey, R"("checked"=dword:00000001)"});
+    int saved = 0;
+    std::vector<std::function<void()>> games;
+    for (int game = 0; game < others; ++game) {
+      games.emplace_back([&, game] {
+        const std::string text = Reg({kUserKey, "\"multc\"=dword:0000000" + std::to_string(game)});
+        saved += WriteHiveFile(UserFile(), text, SystemFileSystem()) ? 1 : 0;
+      });
+    }
+    TOvertakenFileSystem slowed(std::move(games));
+    EXPECT_TRUE(WriteHiveFile(UserFile(), first, slowed));
+    EXPECT_EQ(saved, others);
+    EXPECT_EQ(slowed.Made(), others + 1);
+    EXPECT_EQ(ReadFile(UserFile()), first);
+    EXPECT_EQ(FilesBesideUserHive(), 1u);
+  }
 }
 
 }  // namespace
