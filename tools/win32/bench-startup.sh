@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Start-up of the Windows program under Wine, in one run: the game's start (gapwise-first-frame.exe
-# game: the application, the settings from the registry, the main window and the hidden info
-# dialog, until the main window and all its controls have painted their first frame) side by side
+# game: the application, the settings from the registry and the main window, until the main window
+# and all its controls have painted their first frame) side by side
 # with a bare Win32 window of the same size and frame (gapwise-first-frame.exe bare) as the floor.
 # RUNS runs of each, alternating; medians of
 #   - the milliseconds from the process's creation to the first frame (as the process measures it),
@@ -10,11 +10,11 @@
 # and their ratios. The Wine server is kept running between the runs, so that its start is in
 # neither. Runs in a private Wine prefix (a new one in a temporary folder unless WINEPREFIX names
 # one) on the X display given, else on an Xvfb started here; the settings key is removed first.
-#   tools/win32/bench-startup.sh [BUILD_DIR] [RUNS]   (BUILD_DIR: build/windows, RUNS: 15)
+#   tools/win32/bench-startup.sh [BUILD_DIR] [RUNS]   (BUILD_DIR: build/windows-x64, RUNS: 15)
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
-build=${1:-$root/build/windows}
+build=${1:-$root/build/windows-x64}
 runs=${2:-15}
 
 if [ -z "${DISPLAY:-}" ]; then

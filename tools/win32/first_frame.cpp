@@ -12,7 +12,6 @@
 #include <memory>
 
 #include "app/backends.h"
-#include "ui/info_dialog.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
@@ -70,7 +69,6 @@ int RunGame(int argc, char** argv) {
   gapwise::TApplication application(argc, argv, "Gapwise", "example.ardentree.Gapwise");
   const std::unique_ptr<gapwise::reg::IRegistry> registry = gapwise::SettingsRegistry();
   gapwise::TForm1 form({registry.get(), {}});
-  gapwise::TForm3 info(&form.Form());
   const auto window = static_cast<HWND>(gapwise::win32::NativeWindow(form.Form()));
   previous = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FirstFrame)));
