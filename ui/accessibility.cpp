@@ -14,7 +14,6 @@ constexpr const char* kKeys = "F2 reads the puzzle again, F3 the score and the t
 }  // namespace
 
 void MakeReadable(TForm1& form) {
-  form.Panel1->SetReading("", "");
   form.StaticText1->SetAccessibleName("Answer");
   form.Label7->SetAccessibleTitle("Right");
   form.Label9->SetAccessibleTitle("Wrong");

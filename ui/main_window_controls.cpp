@@ -17,6 +17,7 @@ void TForm1::CreateControls() {
   form.SetColor(clMoneyGreen);
   form.SetFont(FontOf(16));
   Panel1 = form.Make<TPanel>(TRect{0, 0, 169, 209}, clWhite);
+  Panel1->SetReading("", "");  // read as one text, the puzzle; never cell by cell
   Puzzle = std::make_unique<TPuzzleArea>(*Panel1);
   Button1 = form.Make<TButton>(TRect{184, 216, 65, 25}, "Check");
   RadioGroup1 = form.Make<TRadioGroup>(TRect{168, 0, 89, 209});

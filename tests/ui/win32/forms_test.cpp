@@ -1,18 +1,74 @@
 // The Win32 backend's forms: modal forms and their owners, the frames of a main window and a
-// dialog, labels that size themselves, and hints.
+// dialog, labels that size themselves, labels that a panel draws, and hints.
 #include "window_support.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/timer.h"
+#include "ui/toolkit/win32/testing.h"
 
 namespace gapwise::win32_test {
 namespace {
+
+// ----- labels that a panel draws ------------------------------------------------------------
+
+// The red pixels of the window's client area as it paints itself (WM_PRINTCLIENT): their box.
+RECT RedIn(HWND hwnd) {
+  RECT client;
+  GetClientRect(hwnd, &client);
+  const HDC screen = GetDC(nullptr);
+  const HDC dc = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  const HGDIOBJ before = SelectObject(dc, bitmap);
+  SendMessageW(hwnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  RECT red{client.right, client.bottom, 0, 0};
+  for (int y = 0; y < client.bottom; ++y) {
+    for (int x = 0; x < client.right; ++x) {
+      const COLORREF c = GetPixel(dc, x, y);
+      if (GetRValue(c) < 180 || GetGValue(c) > 110 || GetBValue(c) > 110) continue;
+      red = RECT{std::min<LONG>(red.left, x), std::min<LONG>(red.top, y),
+                 std::max<LONG>(red.right, x + 1), std::max<LONG>(red.bottom, y + 1)};
+    }
+  }
+  SelectObject(dc, before);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return red;
+}
+
+// A panel read as one text before its controls are made draws them itself, panels within it
+// included: no window of their own, each drawn at its place, hidden ones not.
+TEST(DrawnLabels, APanelReadAsOneTextDrawsItsControls) {
+  TForm form(nullptr, bsSingle);
+  form.SetClientSize(257, 389);
+  auto* panel = form.Make<TPanel>(TRect{0, 0, 169, 209}, clWhite);
+  panel->SetReading("", "");
+  auto* inner = panel->Make<TPanel>(TRect{0, 0, 169, 209}, clWhite);
+  auto* mask = inner->Make<TColumnLabel>(TRect{72, 24, 10, 23});
+  mask->SetFont(TFont{"Times New Roman", 18, fsRegular, clRed});
+  mask->SetColor(clWhite);
+  mask->SetColumns("??", {0, 11}, 11);
+  form.Show();
+  win32::ProcessMessages();
+  EXPECT_EQ(H(*inner), nullptr);
+  EXPECT_EQ(H(*mask), nullptr);
+  const RECT red = RedIn(H(*panel));
+  EXPECT_GE(red.left, 72);
+  EXPECT_LE(red.right, 82);  // clipped to its box
+  EXPECT_GE(red.top, 24);
+  EXPECT_LE(red.bottom, 47);
+  mask->SetBounds(TRect{20, 100, 10, 23});
+  EXPECT_GE(RedIn(H(*panel)).top, 100);
+  mask->Hide();
+  EXPECT_EQ(RedIn(H(*panel)).right, 0);
+}
 
 // ----- modal forms ---------------------------------------------------------------------------
 

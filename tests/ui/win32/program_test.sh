@@ -3,8 +3,9 @@
 # (DISPLAY and WINEPREFIX given), watched and driven from another process by gapwise-probe.exe:
 #   1. it opens "Gapwise" at 372, 171 with a 257 x 389 client area, a system menu, minimize and no
 #      maximize, and loads a stored time limit;
-#   2. a screenshot of the X screen has the puzzle's digits and red mask where its labels stand
-#      (puzzle_pixels.py), and a screen reader reads the puzzle area as one text;
+#   2. the puzzle area is one window that draws its puzzle: a screenshot of the X screen has the
+#      red mask over one or two columns of a line of digits, nothing black under it, and a rule
+#      line (puzzle_pixels.py); a screen reader reads the puzzle area as one text;
 #   3. the countdown stands still while Info is open and goes on after it; it stands still while
 #      Options is open and restarts at the full limit after it;
 #   4. Exit writes the six values under HKCU\Software\Ardentree\Gapwise with their types, and a

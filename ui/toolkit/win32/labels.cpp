@@ -13,7 +13,7 @@ namespace {
 class TLabelWindow : public TDriver<ILabelDriver> {
  public:
   explicit TLabelWindow(TWindow& parent) : TDriver(TKind::Label, &parent) {
-    CreateOwn(kControlClass, kChild, 0, parent.Handle());
+    CreateControl(parent, kChild);
   }
 
   void SetText(const std::string& text) override {
@@ -56,7 +56,7 @@ class TLabelWindow : public TDriver<ILabelDriver> {
 class TColumnLabelWindow : public TDriver<IColumnLabelDriver> {
  public:
   explicit TColumnLabelWindow(TWindow& parent) : TDriver(TKind::ColumnLabel, &parent) {
-    CreateOwn(kControlClass, kChild, 0, parent.Handle());
+    CreateControl(parent, kChild);
   }
 
   void SetColumns(const std::string& text, const std::vector<int>& lefts, int width) override {

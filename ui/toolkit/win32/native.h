@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "ui/toolkit/drivers.h"
 #include "ui/toolkit/types.h"
@@ -62,8 +63,11 @@ enum class TKind {
 enum class TRole { System, StaticText, Text, Grouping, Alert };
 
 // The native side of a driver: one window of the backend's own class, or a system control
-// (BUTTON, EDIT) whose window procedure passes through this object first. Its place, font and
-// colour are kept in the forms' pixels and applied at the form's scale.
+// (BUTTON, EDIT) whose window procedure passes through this object first, or, inside a window
+// that a screen reader reads as one text, a control with no window of its own that the nearest
+// window draws in its paint (a window costs its making, placing and painting, each a few round
+// trips to the system). Its place, font and colour are kept in the forms' pixels and applied at
+// the form's scale.
 class TWindow {
  public:
   TWindow(TKind kind, TWindow* parent);
@@ -71,7 +75,8 @@ class TWindow {
   TWindow(const TWindow&) = delete;
   TWindow& operator=(const TWindow&) = delete;
 
-  HWND Handle() const { return hwnd_; }
+  HWND Handle() const { return hwnd_; }  // null for a drawn control
+  bool Drawn() const { return drawn_; }
   TKind Kind() const { return kind_; }
   TWindow* ParentWindow() const { return parent_; }
   TFormWindow* Form() const { return form_; }
@@ -106,6 +111,8 @@ class TWindow {
   // Paints what lies behind `area` of this window (its own pixels) into dc, whose origin is
   // this window's top-left corner: its colour, or what its parent shows there.
   virtual void PaintBackground(HDC dc, const RECT& area);
+  // Its own pixels: 0, 0 and its size.
+  RECT ClientRect() const;
   // The brush and colours of a system control that asks (WM_CTLCOLOR...); null: the system's.
   virtual HBRUSH ControlColors(HDC dc);
 
@@ -129,6 +136,9 @@ class TWindow {
  protected:
   // A window of the backend's class (kControlClass; a form makes its own).
   void CreateOwn(const wchar_t* className, DWORD style, DWORD exStyle, HWND parentOrOwner);
+  // A control of the backend's class in parent: drawn by the nearest window where no reader
+  // reaches it, else a window of that style.
+  void CreateControl(const TWindow& parent, DWORD style);
   // A system control, whose messages pass through Message first.
   void CreateSystem(const wchar_t* className, DWORD style, DWORD exStyle);
   virtual LRESULT Message(UINT message, WPARAM wParam, LPARAM lParam);
@@ -155,12 +165,21 @@ class TWindow {
   void Attach(HWND hwnd);
   void Detach();
   void PaintMessage(UINT message, WPARAM wParam);  // WM_PAINT or WM_PRINTCLIENT
+  void PaintWhole(HDC dc, const RECT& client);     // itself, then the controls it draws
+  // Where a drawn control stands in the window that draws it, and that window.
+  RECT PlaceInHost() const;
+  const TWindow* Host() const;
+  POINT CornerInParent() const;
 
   TKind kind_;
   TWindow* parent_;
   HWND hwnd_ = nullptr;
   WNDPROC systemProc_ = nullptr;  // a system control's own procedure
   bool placed_ = false;           // placed once, and so put above its elder siblings
+  bool drawn_ = false;            // no window: drawn by the nearest window, in drawn_ order
+  bool visible_ = true;           // a drawn control's own flag
+  std::wstring text_;             // a drawn control's text
+  std::vector<TWindow*> drawnChildren_;
   TRect bounds_;
   TFont font_;
   TColor color_ = clNone;

@@ -11,7 +11,7 @@ namespace {
 class TPanelWindow : public TDriver<IPanelDriver> {
  public:
   explicit TPanelWindow(TWindow& parent) : TDriver(TKind::Panel, &parent) {
-    CreateOwn(kControlClass, kChild | WS_CLIPCHILDREN, 0, parent.Handle());
+    CreateControl(parent, kChild | WS_CLIPCHILDREN);
   }
 
   void SetReading(const std::string& name, const std::string& description) override {
@@ -31,9 +31,7 @@ class TPanelWindow : public TDriver<IPanelDriver> {
 
   void PaintBackground(HDC dc, const RECT& area) override {
     FillRect(dc, &area, BrushOf(EffectiveBackground()));
-    RECT client;
-    GetClientRect(Handle(), &client);
-    Ring(dc, client, COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
+    Ring(dc, ClientRect(), COLOR_BTNSHADOW, COLOR_BTNHIGHLIGHT);
   }
 
   std::wstring ReadName() const override { return reading_ ? readName_ : TWindow::ReadName(); }
@@ -54,7 +52,7 @@ class TPanelWindow : public TDriver<IPanelDriver> {
 class TStaticTextWindow : public TDriver<IControlDriver> {
  public:
   explicit TStaticTextWindow(TWindow& parent) : TDriver(TKind::StaticText, &parent) {
-    CreateOwn(kControlClass, kChild, 0, parent.Handle());
+    CreateControl(parent, kChild);
   }
 
   void SetText(const std::string& text) override {

@@ -1,6 +1,7 @@
 // The native side of every driver: its window (the backend's own class, or a system control
 // whose messages pass through it first), the object found from the window, and its place, font,
 // colour, visibility and text at the form's scale.
+#include <algorithm>
 #include <unordered_map>
 
 #include "ui/toolkit/win32/form.h"
@@ -26,6 +27,11 @@ TWindow::TWindow(TKind kind, TWindow* parent)
 
 TWindow::~TWindow() {
   if (form_ != nullptr && static_cast<TWindow*>(form_) != this) form_->Unregister(this);
+  if (drawn_) {
+    Invalidate();
+    std::vector<TWindow*>& siblings = parent_->drawnChildren_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+  }
   if (hwnd_ != nullptr) {
     const HWND hwnd = hwnd_;
     Detach();
@@ -66,6 +72,15 @@ void TWindow::CreateOwn(const wchar_t* className, DWORD style, DWORD exStyle, HW
                   this);  // WM_NCCREATE attaches it
 }
 
+void TWindow::CreateControl(const TWindow& parent, DWORD style) {
+  if (parent.drawn_ || parent.HidesChildren()) {
+    drawn_ = true;
+    parent_->drawnChildren_.push_back(this);
+  } else {
+    CreateOwn(kControlClass, style, 0, parent.Handle());
+  }
+}
+
 void TWindow::CreateSystem(const wchar_t* className, DWORD style, DWORD exStyle) {
   const HWND hwnd = CreateWindowExW(exStyle, className, L"", style | WS_CHILD | WS_CLIPSIBLINGS, 0,
                                     0, 0, 0, parent_->Handle(), nullptr, Instance(), nullptr);
@@ -98,7 +113,41 @@ COLORREF TWindow::EffectiveBackground() const {
 }
 
 bool TWindow::Shown() const {
+  if (drawn_) return visible_ && parent_->Shown();
   return hwnd_ != nullptr && IsWindowVisible(hwnd_);
+}
+
+RECT TWindow::ClientRect() const {
+  RECT client{0, 0, 0, 0};
+  if (drawn_) {
+    client.right = Scale(bounds_.Width);
+    client.bottom = Scale(bounds_.Height);
+  } else if (hwnd_ != nullptr) {
+    GetClientRect(hwnd_, &client);
+  }
+  return client;
+}
+
+POINT TWindow::CornerInParent() const {
+  POINT corner{0, 0};
+  if (drawn_) return POINT{Scale(bounds_.Left), Scale(bounds_.Top)};
+  if (parent_ != nullptr) MapWindowPoints(hwnd_, parent_->Handle(), &corner, 1);
+  return corner;
+}
+
+const TWindow* TWindow::Host() const {
+  const TWindow* host = parent_;
+  while (host->drawn_) host = host->parent_;
+  return host;
+}
+
+RECT TWindow::PlaceInHost() const {
+  RECT place = ClientRect();
+  for (const TWindow* w = this; w->drawn_; w = w->parent_) {
+    const POINT corner = w->CornerInParent();
+    OffsetRect(&place, corner.x, corner.y);
+  }
+  return place;
 }
 
 bool TWindow::CanFocus() const {
@@ -132,6 +181,7 @@ void TWindow::Rescale() {
 // The first placement also puts the window above the siblings made before it, so that a later
 // control covers an earlier one.
 void TWindow::PlaceWindow() {
+  if (drawn_) return Invalidate();
   if (hwnd_ == nullptr) return;
   const UINT order = placed_ ? SWP_NOZORDER : 0;
   placed_ = true;
@@ -140,12 +190,14 @@ void TWindow::PlaceWindow() {
 }
 
 void TWindow::ApplyBounds(const TRect& bounds) {
+  if (drawn_) Invalidate();  // where it stood
   bounds_ = bounds;
   PlaceWindow();
 }
 
 void TWindow::ApplyFont(const TFont& font) {
   font_ = font;
+  if (drawn_) return Invalidate();
   if (hwnd_ == nullptr) return;
   if (!OwnClass()) {
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), TRUE);
@@ -155,22 +207,35 @@ void TWindow::ApplyFont(const TFont& font) {
 
 void TWindow::ApplyColor(TColor color) {
   color_ = color;
+  if (drawn_) Invalidate();
   if (hwnd_ != nullptr) RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 void TWindow::ApplyVisible(bool visible) {
+  if (drawn_) {
+    if (visible_ != visible) Invalidate();
+    visible_ = visible;
+    return;
+  }
   if (hwnd_ == nullptr) return;
   if (!visible && form_ != nullptr && IsWindowVisible(hwnd_)) form_->Leaving(this);
   ShowWindow(hwnd_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
 void TWindow::ApplyText(const std::string& text) {
+  if (drawn_) {
+    std::wstring wide = Wide(text);
+    if (wide == text_) return;
+    text_ = std::move(wide);
+    return Invalidate();
+  }
   if (hwnd_ == nullptr) return;
   SetWindowTextW(hwnd_, Wide(text).c_str());
   if (OwnClass()) Invalidate();
 }
 
 std::wstring TWindow::WindowText() const {
+  if (drawn_) return text_;
   if (hwnd_ == nullptr) return {};
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)) + 1, L'\0');
   text.resize(
@@ -179,6 +244,11 @@ std::wstring TWindow::WindowText() const {
 }
 
 void TWindow::Invalidate() {
+  if (drawn_) {
+    const RECT place = PlaceInHost();
+    if (const HWND host = Host()->Handle()) InvalidateRect(host, &place, FALSE);
+    return;
+  }
   if (hwnd_ != nullptr) InvalidateRect(hwnd_, nullptr, FALSE);
 }
 

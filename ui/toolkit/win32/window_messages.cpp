@@ -33,8 +33,7 @@ void TWindow::PaintBackground(HDC dc, const RECT& area) {
     return;
   }
   // The parent paints with its own origin: move this window's corner to where it stands there.
-  POINT corner{0, 0};
-  MapWindowPoints(hwnd_, parent_->Handle(), &corner, 1);
+  const POINT corner = CornerInParent();
   POINT before;
   OffsetWindowOrgEx(dc, corner.x, corner.y, &before);
   RECT there = area;
@@ -93,13 +92,30 @@ LRESULT TWindow::Default(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
 
+// Itself, then each shown control that it draws, later ones over earlier ones, each with its
+// origin at its own corner and clipped to its box.
+void TWindow::PaintWhole(HDC dc, const RECT& client) {
+  Paint(dc, client);
+  for (TWindow* child : drawnChildren_) {
+    if (!child->visible_) continue;
+    const POINT corner = child->CornerInParent();
+    const RECT box = child->ClientRect();
+    const int saved = SaveDC(dc);
+    POINT origin;
+    OffsetViewportOrgEx(dc, corner.x, corner.y, &origin);
+    IntersectClipRect(dc, 0, 0, box.right, box.bottom);
+    child->PaintWhole(dc, box);
+    RestoreDC(dc, saved);
+  }
+}
+
 // WM_PAINT through a buffer, so that the window shows all at once; WM_PRINTCLIENT straight into
 // the device context that it gives.
 void TWindow::PaintMessage(UINT message, WPARAM wParam) {
   RECT client;
   if (message == WM_PRINTCLIENT) {
     GetClientRect(hwnd_, &client);
-    return Paint(reinterpret_cast<HDC>(wParam), client);
+    return PaintWhole(reinterpret_cast<HDC>(wParam), client);
   }
   PAINTSTRUCT ps;
   const HDC dc = BeginPaint(hwnd_, &ps);
@@ -108,7 +124,7 @@ void TWindow::PaintMessage(UINT message, WPARAM wParam) {
     const HDC buffer = CreateCompatibleDC(dc);
     const HBITMAP bitmap = CreateCompatibleBitmap(dc, client.right, client.bottom);
     const HGDIOBJ before = SelectObject(buffer, bitmap);
-    Paint(buffer, client);
+    PaintWhole(buffer, client);
     BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
     SelectObject(buffer, before);
     DeleteObject(bitmap);
