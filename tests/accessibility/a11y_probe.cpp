@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "settings/hive_registry.h"
+#include "settings/hive/hive_registry.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "hive_fixture.h"
-#include "settings/hive.h"
-#include "settings/hive_registry.h"
+#include "settings/hive/hive.h"
+#include "settings/hive/hive_registry.h"
 #include "tests/settings/registry_bench.h"
 
 namespace gapwise::testing_support {

@@ -20,7 +20,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/hive_registry.h"
+#include "settings/hive/hive_registry.h"
 #include "tests/settings/row_names.h"
 
 namespace gapwise::testing_support {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "hive_fixture.h"
-#include "settings/hive.h"
+#include "settings/hive/hive.h"
 
 namespace gapwise {
 namespace {

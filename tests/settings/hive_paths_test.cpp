@@ -1,4 +1,4 @@
-#include "settings/hive_paths.h"
+#include "settings/hive/hive_paths.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "hive_fixture.h"
-#include "settings/hive_file.h"
+#include "settings/hive/hive_file.h"
 
 namespace gapwise {
 namespace {

@@ -1,7 +1,7 @@
 #include <sys/stat.h>
 
 #include "hive_fixture.h"
-#include "settings/hive_registry.h"
+#include "settings/hive/hive_registry.h"
 
 namespace gapwise {
 namespace {

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "settings/hive_registry.h"
+#include "settings/hive/hive_registry.h"
 #include "settings/store.h"
 #include "ui/main_window.h"
 #include "ui/toolkit/form.h"

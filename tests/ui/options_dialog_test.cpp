@@ -20,7 +20,7 @@
 
 #include "dialog_support.h"
 #include "settings/dialog/options_dialog.h"
-#include "settings/hive_registry.h"
+#include "settings/hive/hive_registry.h"
 #include "settings/store.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/message_box.h"

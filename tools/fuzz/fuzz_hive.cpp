@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/hive.h"
+#include "settings/hive/hive.h"
 #include "settings/text_codec.h"
 
 namespace {

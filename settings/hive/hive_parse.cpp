@@ -1,7 +1,7 @@
 #include <string>
 
-#include "settings/hive.h"
-#include "settings/hive_syntax.h"
+#include "settings/hive/hive.h"
+#include "settings/hive/hive_syntax.h"
 #include "settings/text_codec.h"
 
 namespace gapwise {

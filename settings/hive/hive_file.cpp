@@ -1,9 +1,9 @@
-#include "settings/hive_file.h"
+#include "settings/hive/hive_file.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "settings/hive_file_parts.h"
+#include "settings/hive/hive_file_parts.h"
 
 namespace gapwise {
 namespace {

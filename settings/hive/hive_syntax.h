@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "settings/hive.h"
+#include "settings/hive/hive.h"
 
 namespace gapwise {
 

@@ -1,4 +1,4 @@
-#include "settings/hive_syntax.h"
+#include "settings/hive/hive_syntax.h"
 
 #include <cstdint>
 

@@ -7,7 +7,7 @@
 #include <cctype>
 #include <chrono>
 
-#include "settings/hive_file_parts.h"
+#include "settings/hive/hive_file_parts.h"
 
 namespace gapwise {
 namespace {

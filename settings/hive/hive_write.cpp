@@ -1,6 +1,6 @@
 #include <cstdio>
 
-#include "settings/hive.h"
+#include "settings/hive/hive.h"
 #include "settings/text_codec.h"
 
 namespace gapwise {

@@ -1,4 +1,4 @@
-#include "settings/hive_registry.h"
+#include "settings/hive/hive_registry.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/hive_registry.h"
+#include "settings/hive/hive_registry.h"
 
 namespace gapwise {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <utility>
 
-#include "settings/hive_file.h"
+#include "settings/hive/hive_file.h"
 
 namespace gapwise::hive_file {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "settings/hive.h"
+#include "settings/hive/hive.h"
 
 namespace gapwise {
 

@@ -6,7 +6,7 @@
 
 #include <climits>
 
-#include "settings/hive_file.h"
+#include "settings/hive/hive_file.h"
 
 namespace gapwise {
 

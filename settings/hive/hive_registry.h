@@ -8,8 +8,8 @@
 #include <utility>
 #include <vector>
 
-#include "settings/hive.h"
-#include "settings/hive_file.h"
+#include "settings/hive/hive.h"
+#include "settings/hive/hive_file.h"
 #include "settings/registry.h"
 
 namespace gapwise {

@@ -1,4 +1,4 @@
-#include "settings/hive_paths.h"
+#include "settings/hive/hive_paths.h"
 
 #include <pwd.h>
 #include <unistd.h>
