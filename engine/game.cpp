@@ -123,6 +123,8 @@ void TDrillGame::TypeKey(char c) {
     if (entry_.size() < puzzle_.Answer.size()) {
       entry_.push_back(c);
       view_.OnEntryChanged(entry_);
+    } else {
+      view_.OnEntryFull();
     }
     view_.OnFocusCheck();
   } else if (c == kBackspace) {

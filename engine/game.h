@@ -19,6 +19,8 @@ class IDrillView {
   virtual void OnPuzzleChanged(const TPuzzle& /*puzzle*/) {}
   virtual void OnChoicesChanged(const std::vector<std::string>& /*choices*/, int /*index*/) {}
   virtual void OnEntryChanged(const std::string& /*entry*/) {}
+  // A digit was typed that the answer has no room for; the entry stays as it was.
+  virtual void OnEntryFull() {}
   // Beep at once; show "The answer is " + answer only when tell; return once it was closed.
   virtual void OnWrongAnswer(const std::string& /*answer*/, bool /*tell*/) {}
   // The answer given was right; nothing is shown or sounded.

@@ -2,10 +2,13 @@
 
 #include <array>
 #include <cctype>
-#include <vector>
 
 namespace gapwise {
 namespace {
+
+// Numbers of this many digits or more are read digit by digit, which is shorter and says the
+// columns; smaller ones as numbers.
+constexpr std::size_t kDigitByDigit = 3;
 
 // One cell of the reading, and the words that come before it.
 struct TReadStep {
@@ -13,21 +16,25 @@ struct TReadStep {
   std::size_t Cell;
 };
 
+// Top to bottom as the puzzle is drawn: multiplication's second partial product stands one
+// column to the left; division's quotient stands above the dividend, and under it the first
+// partial product, what it leaves with the next digit brought down, the second partial product
+// and the remainder.
 const std::vector<TReadStep>& ReadingOrder(TPuzzleKind kind) {
   static const std::array<std::vector<TReadStep>, kKindCount> orders{{
       {{"", 0}, {" plus ", 1}, {" equals ", 2}},
       {{"", 0}, {" minus ", 1}, {" equals ", 2}},
       {{"", 0},
        {" times ", 1},
-       {", first partial product ", 2},
-       {", second partial product ", 3},
+       {", partial products ", 2},
+       {", one place left ", 3},
        {", product ", 4}},
       {{"", 2},
        {" divided by ", 0},
-       {" equals ", 1},
-       {", first partial product ", 3},
-       {", intermediate dividend ", 4},
-       {", second partial product ", 5},
+       {" is ", 1},
+       {", partial products ", 3},
+       {", leaves ", 4},
+       {", then ", 5},
        {", remainder ", 6}},
   }};
   return orders[kind < kKindCount ? kind : pkAddition];
@@ -46,22 +53,47 @@ const std::vector<const char*>& CellNames(TPuzzleKind kind) {
   return names[kind < kKindCount ? kind : pkAddition];
 }
 
-std::string GapDescription(const TPuzzle& puzzle) {
-  const std::vector<const char*>& names = CellNames(puzzle.Kind);
-  if (puzzle.MaskedCell >= names.size()) return "";
-  const char* count = puzzle.Mask.size() == 2 ? "two digits are" : "one digit is";
-  return std::string(count) + " missing in the " + names[puzzle.MaskedCell];
+const char* PlaceName(std::size_t place) {
+  static constexpr std::array<const char*, 7> kPlaces{
+      "ones", "tens", "hundreds", "thousands", "ten thousands", "hundred thousands", "millions"};
+  return place < kPlaces.size() ? kPlaces[place] : "";
 }
 
-// The hidden number's characters one by one, so that the place of the gap is heard:
-// "8, question mark, 5, 3".
+// "the tens and the ones": the places of the hidden characters, counted from the right.
+std::string MissingPlaces(const std::string& cell) {
+  std::string out;
+  for (std::size_t i = 0; i < cell.size(); ++i) {
+    if (cell[i] != '?') continue;
+    out += std::string(out.empty() ? "the " : " and the ") + PlaceName(cell.size() - 1 - i);
+  }
+  return out;
+}
+
+std::string GapDescription(const TPuzzle& puzzle) {
+  const std::vector<const char*>& names = CellNames(puzzle.Kind);
+  if (puzzle.MaskedCell >= names.size() || puzzle.MaskedCell >= puzzle.Cells.size()) return "";
+  const char* count = puzzle.Mask.size() == 2 ? "two digits are" : "one digit is";
+  return std::string(count) + " missing in the " + names[puzzle.MaskedCell] + ", " +
+         MissingPlaces(puzzle.Cells[puzzle.MaskedCell]);
+}
+
+// A number's characters one by one, as they stand in their columns, so that the place of a gap
+// is heard: "8 question mark 5 3".
 std::string SpokenDigits(const std::string& cell) {
   std::string out;
   for (const char c : cell) {
-    if (!out.empty()) out += ", ";
+    if (!out.empty()) out += ' ';
     out += c == '?' ? std::string("question mark") : std::string(1, c);
   }
   return out;
+}
+
+const char* CountWord(std::size_t count) {
+  return count == 1 ? "one" : "two";
+}
+
+std::string Digits(std::size_t count) {
+  return std::string(CountWord(count)) + (count == 1 ? " digit" : " digits");
 }
 
 }  // namespace
@@ -89,7 +121,8 @@ TPuzzleReading ReadPuzzle(const TPuzzle& puzzle) {
   for (const TReadStep& step : ReadingOrder(puzzle.Kind)) {
     if (step.Cell >= puzzle.Cells.size()) continue;
     const std::string& cell = puzzle.Cells[step.Cell];
-    reading.Text += step.Words + (step.Cell == puzzle.MaskedCell ? SpokenDigits(cell) : cell);
+    const bool byDigit = step.Cell == puzzle.MaskedCell || cell.size() >= kDigitByDigit;
+    reading.Text += step.Words + (byDigit ? SpokenDigits(cell) : cell);
   }
   reading.Description = GapDescription(puzzle);
   return reading;
@@ -99,9 +132,24 @@ std::string Utterance(const TPuzzleReading& reading) {
   std::string out = reading.Description;
   if (!out.empty()) {
     out[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(out[0])));
-    out += ". ";
+    out += ": ";
   }
   return out + reading.Text + ".";
+}
+
+std::string EntryReading(const TPuzzle& puzzle, const std::string& entry) {
+  const std::size_t length = puzzle.Answer.size();
+  if (entry.empty()) return "Your answer: nothing yet, " + Digits(length) + ".";
+  return "Your answer: " + entry + ", " + Digits(entry.size()) + " of " + CountWord(length) + ".";
+}
+
+std::string ChoiceReading(const std::vector<std::string>& choices, int index) {
+  if (index < 0 || index >= static_cast<int>(choices.size())) return "Your choice: none.";
+  return "Your choice: " + choices[static_cast<std::size_t>(index)] + ".";
+}
+
+std::string EntryFullNotice(const TPuzzle& puzzle) {
+  return "The answer has " + Digits(puzzle.Answer.size()) + ".";
 }
 
 }  // namespace gapwise

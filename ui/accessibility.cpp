@@ -22,15 +22,23 @@ void MakeReadable(TForm1& form) {
   form.Button5->SetAccessibleName("Help");
 }
 
-void ReadPuzzleAloud(TForm1& form, const TPuzzle& puzzle, const std::string& outcome) {
+std::string ShowReading(TForm1& form, const TPuzzle& puzzle) {
   const TPuzzleReading reading = ReadPuzzle(puzzle);
   form.Panel1->SetReading(reading.Text, reading.Description + ". " + kKeys);
-  form.Form().Announce(outcome + Utterance(reading));
   form.RadioGroup1->SetAccessibleName(SpokenText(form.RadioGroup1->Caption()));
+  return Utterance(reading);
 }
 
 void ReadPuzzleAgain(TForm1& form) {
-  form.Form().Announce(Utterance(ReadPuzzle(form.Game().Puzzle())));
+  const TDrillGame& game = form.Game();
+  const std::string entered = game.Settings().MultChoice
+                                  ? ChoiceReading(game.Choices(), game.ChoiceIndex())
+                                  : EntryReading(game.Puzzle(), game.Entry());
+  form.Form().Announce(Utterance(ReadPuzzle(game.Puzzle())) + " " + entered);
+}
+
+void AnnounceEntryFull(TForm1& form) {
+  form.Form().Announce(EntryFullNotice(form.Game().Puzzle()));
 }
 
 void ReadScore(TForm1& form) {

@@ -19,12 +19,16 @@ inline constexpr std::uint16_t kVkReadScore = 114;
 // Names the controls that have no text of their own; call once, when the controls exist.
 void MakeReadable(TForm1& form);
 
-// The puzzle area reads the new puzzle and the choice list its caption; the outcome of the last
-// answer ("Right. ", "Wrong. ", "Time is up. Wrong. "), if any, is spoken, then the puzzle.
-void ReadPuzzleAloud(TForm1& form, const TPuzzle& puzzle, const std::string& outcome);
+// The puzzle area reads the new puzzle and the choice list its caption. Returns what is said of
+// the puzzle; the main window speaks it after the outcome of the last answer, with typed answers
+// at once, with multiple choice once the choices are dealt, followed by the selected one.
+std::string ShowReading(TForm1& form, const TPuzzle& puzzle);
 
-// Speaks the puzzle again: where the gap is, then the calculation.
+// Speaks the puzzle again, then what has been entered or chosen.
 void ReadPuzzleAgain(TForm1& form);
+
+// Speaks that the answer has no room for another digit.
+void AnnounceEntryFull(TForm1& form);
 
 // Speaks the counters and, with a time limit, the seconds left.
 void ReadScore(TForm1& form);

@@ -44,8 +44,10 @@ void TForm3::CreateControls() {
   Button1 = form.Make<TButton>(TRect{80, 216, 81, 25}, "OK");
   Button1->SetName("Button1");
   Button1->OnClick = [this] { Button1Click(); };
-  // A screen reader hears the whole content when the dialog opens.
-  form.Announce(Label1->Caption() + ". " + Label3->Caption() + ". " + Label4->Caption() + ".");
+  // A screen reader reads the dialog's description once, as the dialog opens: the whole content,
+  // which its labels show one by one for review.
+  form.SetAccessibleDescription(Label1->Caption() + ". " + Label3->Caption() + ". " +
+                                Label4->Caption() + ".");
 }
 
 void TForm3::ShowModal() {

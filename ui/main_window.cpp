@@ -55,6 +55,7 @@ void TForm1::StartUp() {
     ShowError(ErrorText(std::current_exception()));
     RunHandler([this] { game_.ResumeCountdown(); });
   }
+  FocusAnswer();
 }
 
 // The loader records the installation folder, which the "?" command needs, also when a later
@@ -83,8 +84,8 @@ void TForm1::Button3Click() {
   }
   ApplyTimeLeftRule();
   ApplyAnswerBoxRule();
-  Button1->SetFocus();
   game_.ApplySettings();
+  FocusAnswer();
 }
 
 void TForm1::Button4Click() {
@@ -120,6 +121,11 @@ void TForm1::RadioGroup1Click(int index) {
 
 void TForm1::ApplyAnswerBoxRule() {
   StaticText1->SetVisible(!game_.Settings().MultChoice);
+}
+
+void TForm1::FocusAnswer() {
+  if (game_.Settings().MultChoice) return RadioGroup1->SetFocus();
+  Button1->SetFocus();
 }
 
 void TForm1::ApplyTimeLeftRule() {

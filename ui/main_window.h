@@ -45,11 +45,14 @@ class TForm1 : public IDrillView {
   // The visibility rules: the answer box in typed mode, the time-left display with a time limit.
   void ApplyAnswerBoxRule();
   void ApplyTimeLeftRule();
+  // The focus on the selected choice with multiple choice, else on Check.
+  void FocusAnswer();
 
   // The game's notifications.
   void OnPuzzleChanged(const TPuzzle& puzzle) override;
   void OnChoicesChanged(const std::vector<std::string>& choices, int index) override;
   void OnEntryChanged(const std::string& entry) override;
+  void OnEntryFull() override;
   void OnWrongAnswer(const std::string& answer, bool tell) override;
   void OnRightAnswer() override;
   void OnTimeUp() override;
@@ -104,6 +107,7 @@ class TForm1 : public IDrillView {
   TDrillGame game_;
   std::string installFolder_;
   std::string outcome_;  // of the answer just scored, spoken before the next puzzle
+  std::string unsaid_;   // the new puzzle's reading, spoken with its choices
 };
 
 }  // namespace gapwise

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "engine/reading.h"
 #include "ui/accessibility.h"
 #include "ui/main_window.h"
 #include "ui/puzzle_area.h"
@@ -13,19 +14,30 @@
 
 namespace gapwise {
 
+// With multiple choice the puzzle is spoken once its choices are dealt, with the selected one.
 void TForm1::OnPuzzleChanged(const TPuzzle& puzzle) {
   RadioGroup1->SetCaption(Puzzle->ShowPuzzle(puzzle));
-  ReadPuzzleAloud(*this, puzzle, outcome_);
+  unsaid_ = outcome_ + ShowReading(*this, puzzle);
   outcome_.clear();
+  if (game_.Settings().MultChoice) return;
+  form_->Announce(unsaid_);
+  unsaid_.clear();
 }
 
 void TForm1::OnChoicesChanged(const std::vector<std::string>& choices, int index) {
   RadioGroup1->SetItems(choices);
   RadioGroup1->SetItemIndex(index);
+  if (unsaid_.empty() || choices.empty()) return;
+  form_->Announce(unsaid_ + " " + ChoiceReading(choices, index));
+  unsaid_.clear();
 }
 
 void TForm1::OnEntryChanged(const std::string& entry) {
   StaticText1->SetCaption(entry);
+}
+
+void TForm1::OnEntryFull() {
+  AnnounceEntryFull(*this);
 }
 
 // Returns only when the message, if any, has been closed.

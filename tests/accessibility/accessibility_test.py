@@ -2,8 +2,8 @@
 
 usage (inside dbus-run-session): accessibility_test.py PROBE DEALER
 
-The expected texts come from the dealer's puzzles for the same seed, read by the rules below,
-which are written here once more on purpose: the test does not trust the game's own reading.
+The expected texts come from the dealer's puzzles for the same seed, read by the rules in
+expected_speech.py.
 """
 
 import json
@@ -12,55 +12,18 @@ import sys
 import time
 
 from a11y_session import Desktop, settings_file, wait_for
+from expected_speech import entry_reading, expected_reading, full_notice, utterance
 
 SEED = 66  # its first four puzzles are one of each kind, three with two hidden digits
 PUZZLES = 5  # four are answered; the fifth is the one dealt after them
 COUNTDOWN = 20  # seconds per puzzle in the multiple-choice round, spoken only at 10 and 5
 
-READING_ORDER = [
-    [("", 0), (" plus ", 1), (" equals ", 2)],
-    [("", 0), (" minus ", 1), (" equals ", 2)],
-    [("", 0), (" times ", 1), (", first partial product ", 2),
-     (", second partial product ", 3), (", product ", 4)],
-    [("", 2), (" divided by ", 0), (" equals ", 1), (", first partial product ", 3),
-     (", intermediate dividend ", 4), (", second partial product ", 5), (", remainder ", 6)],
-]
-CELL_NAMES = [
-    ["first number", "second number", "sum"],
-    ["first number", "second number", "difference"],
-    ["first number", "second number", "first partial product", "second partial product",
-     "product"],
-    ["divisor", "quotient", "dividend", "first partial product", "intermediate dividend",
-     "second partial product", "remainder"],
-]
 KEYSYM_RETURN, KEYSYM_BACKSPACE, KEYSYM_DOWN, KEYSYM_F2 = 0xFF0D, 0xFF08, 0xFF54, 0xFFBF
+INFO = "Gapwise 1.0. internet site:  www.ardentree.eu. e-mail:  info@ardentree.eu."
 KEYS = "F2 reads the puzzle again, F3 the score and the time left."
 FIRST_NOTICE_SECONDS = 4  # the first puzzle is spoken this soon after start-up, with no key
 
 
-def spoken(text):
-    return " ".join(text.replace("?", " question mark ").replace(":", " ").split())
-
-
-def read_cell(puzzle, i):
-    """The hidden number character by character ("8, question mark, 5, 3"), the others whole."""
-    cell = puzzle["cells"][i]
-    if i != puzzle["masked"]:
-        return cell
-    return ", ".join("question mark" if c == "?" else c for c in cell)
-
-
-def expected_reading(puzzle):
-    text = "".join(words + read_cell(puzzle, i) for words, i in READING_ORDER[puzzle["kind"]])
-    count = "two digits are" if len(puzzle["mask"]) == 2 else "one digit is"
-    gap = f"{count} missing in the {CELL_NAMES[puzzle['kind']][puzzle['masked']]}"
-    return text, gap
-
-
-def utterance(puzzle, outcome=""):
-    """What is spoken of a puzzle: the outcome of the last answer, where the gap is, the sum."""
-    text, gap = expected_reading(puzzle)
-    return f"{outcome}{gap[0].upper()}{gap[1:]}. {text}."
 
 
 def deal(dealer, multiple_choice):
@@ -180,6 +143,7 @@ def type_answer(game, answer, wrong):
     assert kinds[:2] == [("object:text-changed:insert", "9"),
                          ("object:text-changed:delete", "9")], kinds
     assert [d for t, d in kinds[2:]] == list(typed), kinds
+    return typed
 
 
 def close_message(game, text):
@@ -202,7 +166,8 @@ def counters(game):
 
 def play_typed(desktop, pyatspi, probe, dealer):
     """Four puzzles: right, wrong by a typed digit, wrong by Enter on the empty box, right; each
-    outcome is spoken before the next puzzle, and F2 reads the puzzle again."""
+    outcome is spoken before the next puzzle; a digit too many is answered with a notice, and F2
+    reads the puzzle again with what was typed."""
     puzzles = deal(dealer, False)
     game = Game(pyatspi, lambda: desktop.start_game(probe, SEED, settings_file(False, 999)))
     first = game.wait_notice(utterance(puzzles[0]))
@@ -214,12 +179,16 @@ def play_typed(desktop, pyatspi, probe, dealer):
     right = wrong = 0
     for number, puzzle in enumerate(puzzles[:4]):
         check_puzzle(game, puzzle)
+        if number != 2:
+            typed = type_answer(game, puzzle["answer"], number == 1)
         if number == 1:
             game.notices.clear()
+            game.key(ord("5"))
+            game.wait_notice(full_notice(puzzle))
+            assert game.answer_text() == typed, game.answer_text()
             game.key(KEYSYM_F2)
-            game.wait_notice(utterance(puzzle))
-        if number != 2:
-            type_answer(game, puzzle["answer"], number == 1)
+            game.wait_notice(f"{utterance(puzzle)} {entry_reading(puzzle, typed)}")
+            print(f"a digit too many: {full_notice(puzzle)!r}; F2 says what was typed", flush=True)
         game.key(KEYSYM_RETURN)
         if number in (1, 2):
             close_message(game, "The answer is " + puzzle["answer"])
@@ -260,18 +229,51 @@ def play_choices(desktop, pyatspi, probe, dealer):
     game.wait(f"choice {pick} checked", lambda: radios()[pick] == (choices[pick], True))
     game.key(KEYSYM_RETURN)
     close_message(game, "The answer is " + puzzles[0]["answer"])
-    game.wait_notice(utterance(puzzles[1], "Wrong. "))
     following = puzzles[1]["choices"]
+    game.wait_notice(utterance(puzzles[1], "Wrong. ", following[0]))
     game.wait(f"the choices {following}",
               lambda: radios() == [(v, i == 0) for i, v in enumerate(following)])
     game.wait("the focus on the checked choice", lambda: focused() == following[0])
     print(f"after the message the focus is on the checked choice {following[0]!r}", flush=True)
     game.key(KEYSYM_DOWN)
     game.wait("the focus following the selection", lambda: focused() == following[1])
+    game.key(KEYSYM_F2)
+    game.wait_notice(f"{utterance(puzzles[1])} Your choice: {following[1]}.")
+    options_then_info(game, focused)
     game.wait("4 seconds left", lambda: game.one("label", "Time left: 4"))
     spoken = [notice for notice in game.spoken() if notice.endswith("seconds left")]
     assert spoken == ["10 seconds left", "5 seconds left"], game.notices
     assert game.exit() == 0
+
+
+def press(game, role, name):
+    button = game.wait(f"the {name} {role}", lambda: game.one(role, name))
+    button.queryAction().doAction(0)
+
+
+def options_then_info(game, focused):
+    """OK in Options deals anew with the focus on the selected choice, not on Check; Info is read
+    once, by its description, with no announcement besides."""
+    press(game, "push button", "Options")
+    game.wait("the Options dialog", lambda: game.one("dialog", "Options"))
+    press(game, "push button", "OK")
+    game.wait("the Options dialog to close", lambda: game.one("dialog", "Options") is None)
+    checked = game.wait("a new list", lambda: [r.name for r in game.showing("radio button")
+                                                if r.getState().contains(game.pyatspi.STATE_CHECKED)])
+    game.wait("the focus on the selected choice after Options", lambda: focused() == checked[0])
+    print(f"after Options the focus is on the selected choice {checked[0]!r}", flush=True)
+    game.notices.clear()
+    press(game, "push button", "Info")
+    dialog = game.wait("the Info dialog", lambda: game.one("dialog", "Info"))
+    assert dialog.description == INFO, dialog.description
+    game.wait("OK focused in Info", lambda: game.one("push button", "OK").getState().contains(
+        game.pyatspi.STATE_FOCUSED))
+    time.sleep(1)
+    game.pump()
+    assert not [n for n in game.spoken() if "ardentree" in n], game.notices
+    press(game, "push button", "OK")
+    game.wait("the Info dialog to close", lambda: game.one("dialog", "Info") is None)
+    print("Info: its description read once, nothing announced besides", flush=True)
 
 
 def main():

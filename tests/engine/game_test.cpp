@@ -329,11 +329,12 @@ TEST_P(TypeKeyTest, EditsTheEntryWithinTheAnswersLength) {
 
 INSTANTIATE_TEST_SUITE_P(
     Keys, TypeKeyTest,
-    ::testing::Values(TypeCase{1, "45", "4", {"entry 4", "focus", "focus"}},
-                      TypeCase{2, "123", "12", {"entry 1", "focus", "entry 12", "focus", "focus"}},
-                      TypeCase{1, "\b", "", {"focus"}},
-                      TypeCase{2, "7\b", "", {"entry 7", "focus", "entry ", "focus"}},
-                      TypeCase{1, "a \r\x1b", "", {}}));
+    ::testing::Values(
+        TypeCase{1, "45", "4", {"entry 4", "focus", "full", "focus"}},
+        TypeCase{2, "123", "12", {"entry 1", "focus", "entry 12", "focus", "full", "focus"}},
+        TypeCase{1, "\b", "", {"focus"}},
+        TypeCase{2, "7\b", "", {"entry 7", "focus", "entry ", "focus"}},
+        TypeCase{1, "a \r\x1b", "", {}}));
 
 TEST_F(GameTest, InMultipleChoiceModeTypedKeysDoNothing) {
   StartWith(4, MultipleChoice());

@@ -22,6 +22,7 @@ class RecordingView : public IDrillView {
     log.push_back(line + " @" + std::to_string(index));
   }
   void OnEntryChanged(const std::string& entry) override { log.push_back("entry " + entry); }
+  void OnEntryFull() override { log.push_back("full"); }
   void OnWrongAnswer(const std::string& answer, bool tell) override {
     log.push_back("beep");
     if (tell) log.push_back(kAnswerMessage + answer);

@@ -175,7 +175,8 @@ TEST_P(MainWindowOptions, PauseThenDealAnew) {
   EXPECT_EQ(form->StaticText1->Caption(), "");
   EXPECT_EQ(State(*form->Label13).Visible, after.TimeLimited);
   EXPECT_EQ(form->RadioGroup1->Count(), after.MultChoice ? 4 : 0);
-  EXPECT_TRUE(form->Button1->Focused());
+  EXPECT_TRUE(
+      (after.MultChoice ? static_cast<TControl*>(form->RadioGroup1) : form->Button1)->Focused());
   EXPECT_EQ(form->Timer1->Enabled(), after.TimeLimited);
   if (after.TimeLimited) {
     EXPECT_EQ(form->Label13->Caption(), std::to_string(after.TimeLimit));
@@ -262,7 +263,12 @@ TEST_F(MainWindowForm, SpeaksThePuzzleTheOutcomeAndOnRequest) {
   for (int i = 0; i < 5; ++i) form.Timer1->Fire();
   EXPECT_EQ(toolkit_.Announced.back(), "Time is up. Wrong. " + said());
   form.Form().KeyDown(113);
-  EXPECT_EQ(toolkit_.Announced.back(), said());
+  EXPECT_EQ(toolkit_.Announced.back(), said() + " " + EntryReading(form.Game().Puzzle(), ""));
+  Type(form, form.Game().Puzzle().Answer + "1");
+  EXPECT_EQ(toolkit_.Announced.back(), EntryFullNotice(form.Game().Puzzle()));
+  form.Form().KeyDown(113);
+  EXPECT_EQ(toolkit_.Announced.back(),
+            said() + " " + EntryReading(form.Game().Puzzle(), form.Game().Entry()));
   form.Timer1->Fire();
   form.Form().KeyDown(114);
   EXPECT_EQ(toolkit_.Announced.back(), "Right 1, wrong 2, total 3, 4 seconds left.");
@@ -270,8 +276,23 @@ TEST_F(MainWindowForm, SpeaksThePuzzleTheOutcomeAndOnRequest) {
   toolkit_.Announced.clear();
   TForm3 info(&form.Form());
   info.ShowModal();
-  EXPECT_EQ(toolkit_.Announced,
-            Strings{"Gapwise 1.0. internet site:  www.ardentree.eu. e-mail:  info@ardentree.eu."});
+  EXPECT_TRUE(toolkit_.Announced.empty());  // the dialog's description is its one reading
+  EXPECT_EQ(State(info.Form()).AccessibleDescription,
+            "Gapwise 1.0. internet site:  www.ardentree.eu. e-mail:  info@ardentree.eu.");
+}
+
+// With multiple choice each new puzzle is spoken with the selected choice, and F2 says it too.
+TEST_F(MainWindowForm, SpeaksTheSelectedChoiceWithThePuzzle) {
+  SaveSettings(Settings(true, false, 30), registry_);
+  TForm1 form(TForm1Setup{&registry_, [] { return 1234u; }});
+  form.Form().Show();
+  const TDrillGame& game = form.Game();
+  const std::string said = Utterance(ReadPuzzle(game.Puzzle())) + " Your choice: " +
+                           game.Choices().at(static_cast<std::size_t>(game.ChoiceIndex())) + ".";
+  EXPECT_EQ(toolkit_.Announced, Strings{said});
+  EXPECT_TRUE(form.RadioGroup1->Focused());
+  form.Form().KeyDown(113);
+  EXPECT_EQ(toolkit_.Announced.back(), said);
 }
 
 }  // namespace

@@ -401,7 +401,8 @@ void TMainWindowTest::optionsPausesAndDealsAnew() {
   QCOMPARE(Q(form->StaticText1->Caption()), QString());
   QCOMPARE(W(form->Label13)->isVisible(), after.TimeLimited);
   QCOMPARE(form->RadioGroup1->Count(), after.MultChoice ? 4 : 0);
-  QCOMPARE(Focus(*form), W(form->Button1));
+  QCOMPARE(Focus(*form), after.MultChoice ? RadioButton(*form, form->RadioGroup1->ItemIndex())
+                                          : W(form->Button1));
   QCOMPARE(form->Timer1->Enabled(), after.TimeLimited);
   if (after.TimeLimited) QCOMPARE(Q(form->Label13->Caption()), QString::number(after.TimeLimit));
 }

@@ -89,6 +89,7 @@ class IRadioGroupDriver : public IControlDriver {
   virtual void SetItems(const std::vector<std::string>& items) = 0;
   // -1 selects none; the keyboard focus, when it is in the group, follows the selection.
   virtual void SetItemIndex(int index) = 0;
+  // SetFocus puts the keyboard focus on the selected button, or the first without a selection.
 };
 
 enum TFormBorder : std::uint8_t { bsSingle, bsDialog };  // bsSingle: minimize and close buttons

@@ -138,6 +138,11 @@ class TRadioGroupDriver : public TDriver<IRadioGroupDriver, TRadioGroup> {
     W().SetItems(list);
   }
   void SetItemIndex(int index) override { W().SetItemIndex(index); }
+  // On the selected button, as the arrow keys and a screen reader expect; else the first.
+  void SetFocus() override {
+    QWidget* button = W().Button(std::max(W().ItemIndex(), 0));
+    (button != nullptr ? button : Widget())->setFocus(Qt::OtherFocusReason);
+  }
 };
 
 class TStaticTextDriver : public TDriver<IControlDriver, TStaticText> {
