@@ -34,6 +34,7 @@ int gw_message_box(const char* text, int error);
 int gw_next_event(int* event);
 int gw_wait(int ms);
 double gw_now();
+unsigned gw_seed();
 void gw_beep();
 void gw_open(const char* url);
 void gw_ended();

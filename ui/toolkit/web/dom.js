@@ -345,6 +345,11 @@ mergeInto(LibraryManager.library, {
     });
   },
   gw_now: function () { return performance.now(); },
+  // The high-resolution clock in microseconds; a page opened with ?seed=N deals from N.
+  gw_seed: function () {
+    var m = /[?&]seed=(\d+)/.exec(location.search);
+    return m ? Number(m[1]) >>> 0 : Math.floor(performance.now() * 1000) >>> 0;
+  },
   gw_beep: function () {
     Module.gwBeeps = (Module.gwBeeps || 0) + 1;
     try {

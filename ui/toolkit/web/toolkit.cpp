@@ -1,6 +1,4 @@
 // The web backend: the toolkit that the program's windows are shown with in a browser page.
-#include <cmath>
-
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
 #include "ui/toolkit/timer.h"
@@ -101,9 +99,7 @@ class TWebToolkit : public IToolkit {
   }
   bool FileExists(const std::string& path) override { return IsHelpFile(path); }
   // The browser's high-resolution clock, in microseconds.
-  std::uint32_t Seed() override {
-    return static_cast<std::uint32_t>(std::fmod(gw_now() * 1000.0, 4294967296.0));
-  }
+  std::uint32_t Seed() override { return gw_seed(); }
   char PathDelimiter() const override { return '/'; }
 };
 
