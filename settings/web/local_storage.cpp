@@ -6,6 +6,8 @@
 
 namespace {
 
+// The bodies are JavaScript.
+// clang-format off
 // A copy of the item made with malloc, or null when there is none.
 EM_JS(char*, gw_storage_get, (const char* name), {
   var text = null;
@@ -20,6 +22,7 @@ EM_JS(int, gw_storage_set, (const char* name, const char* text), {
   try { localStorage.setItem(UTF8ToString(name), UTF8ToString(text)); return 1; }
   catch (e) { return 0; }
 });
+// clang-format on
 
 }  // namespace
 

@@ -53,9 +53,8 @@ Status TStorageRegistry::Save(const TOpenKey& key) {
   if (key.Created) hive.CreateKey(key.Path);
   for (const auto& [name, value] : key.Writes) hive.SetValue(key.Path, name, value);
   const std::string text = hive.Serialize();
-  return text.size() <= kMaxHiveBytes && storage_.Set(ItemOf(key.User), text)
-             ? Status::Success
-             : Status::CantWrite;
+  return text.size() <= kMaxHiveBytes && storage_.Set(ItemOf(key.User), text) ? Status::Success
+                                                                              : Status::CantWrite;
 }
 
 reg::Key TStorageRegistry::Add(TOpenKey key) {

@@ -56,7 +56,8 @@ class TStorageBench : public TRegistryBench {
     TKeyValues values;
     bool inKey = false;
     for (const THiveEntry& entry : hive->Entries()) {
-      if (entry.Kind == THiveEntry::kKey) inKey = !entry.Deleted && Lower(entry.Path) == Lower(path);
+      if (entry.Kind == THiveEntry::kKey)
+        inKey = !entry.Deleted && Lower(entry.Path) == Lower(path);
       if (entry.Kind != THiveEntry::kValue || !inKey) continue;
       std::erase_if(values, [&](const auto& v) { return Lower(v.Name) == Lower(entry.Name); });
       if (!entry.Deleted) values.push_back({entry.Name, entry.Value.Type, entry.Value.Data});

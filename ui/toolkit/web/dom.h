@@ -44,7 +44,15 @@ namespace gapwise::web {
 
 // What gw_create makes.
 enum TKind : int {
-  kMainForm, kDialogForm, kPanel, kLabel, kColumnLabel, kButton, kCheckBox, kEdit, kRadioGroup,
+  kMainForm,
+  kDialogForm,
+  kPanel,
+  kLabel,
+  kColumnLabel,
+  kButton,
+  kCheckBox,
+  kEdit,
+  kRadioGroup,
   kStaticText
 };
 

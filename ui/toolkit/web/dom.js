@@ -2,10 +2,11 @@
 // listeners only queue events; the program pulls them (gw_next_event) and sleeps in gw_wait.
 mergeInto(LibraryManager.library, {
   $GW__postset: 'GW.init();',
+  $GW__deps: ['$GWKeys'],
   $GW: {
     els: [null], queue: [], wake: null, stack: [], boxes: 0,
     init: function () {
-      document.addEventListener('keydown', function (e) { GW.key(e); }, true);
+      document.addEventListener('keydown', function (e) { GWKeys.key(e); }, true);
     },
     add: function (el) { GW.els.push(el); el.gwId = GW.els.length - 1; return el.gwId; },
     push: function (ev) {
@@ -22,83 +23,6 @@ mergeInto(LibraryManager.library, {
       if (!region) return;
       region.textContent = '';
       setTimeout(function () { region.textContent = text; }, 50);
-    },
-    // Tab stops: the tab order given, then the other controls that take the focus.
-    stops: function (form) {
-      var list = (form.gwTab || []).slice();
-      form.querySelectorAll('.gw-button,.gw-check,.gw-edit,.gw-radios').forEach(function (c) {
-        if (list.indexOf(c) < 0 && GW.formOf(c) === form) list.push(c);
-      });
-      return list.filter(GW.shown).map(GW.entry).filter(function (x) { return x; });
-    },
-    shown: function (el) { return el.offsetParent !== null || el.closest('dialog[open]'); },
-    entry: function (c) {
-      if (!c.classList.contains('gw-radios')) return c.querySelector('input,button') || c;
-      var radios = Array.prototype.slice.call(c.querySelectorAll('input'));
-      var checked = radios.filter(function (r) { return r.checked && GW.shown(r); });
-      return checked[0] || radios.filter(GW.shown)[0] || null;
-    },
-    around: function (list, at, forward) {
-      if (!list.length) return null;
-      var i = at < 0 ? (forward ? 0 : list.length - 1) : (at + (forward ? 1 : -1) + list.length) % list.length;
-      return list[i];
-    },
-    control: function (el) { return el.closest('.gw-control'); },
-    moveTab: function (form, target, forward) {
-      var stops = GW.stops(form), c = GW.control(target), at = -1;
-      stops.forEach(function (s, i) { if (s === target || (c && GW.control(s) === c)) at = i; });
-      var next = GW.around(stops, at, forward);
-      if (next) { next.focus(); if (next.select) next.select(); }
-    },
-    moveArrow: function (form, target, forward) {
-      var c = GW.control(target), same;
-      if (target.type === 'radio') {
-        same = Array.prototype.slice.call(c.querySelectorAll('input')).filter(GW.shown);
-      } else {
-        same = GW.stops(form).filter(function (s) { return GW.control(s).parentNode === c.parentNode; });
-      }
-      var next = GW.around(same, same.indexOf(target), forward);
-      if (!next || next === target) return;
-      next.focus();
-      if (next.type === 'radio' && !next.checked) { next.checked = true; GW.radio(next); }
-    },
-    radio: function (r) { GW.push({ type: 2, el: r, id: GW.control(r).gwId, arg: r.gwIndex }); },
-    code: function (e) {
-      if (e.key === 'Backspace') return 8;
-      if (e.key === 'Escape') return 27;
-      if (e.key.length !== 1 || e.key.charCodeAt(0) > 255) return 0;
-      return e.key.charCodeAt(0);
-    },
-    key: function (e) {
-      var form = GW.top();
-      if (!form || e.isComposing || form.classList.contains('gw-box')) return;
-      var t = document.activeElement, inForm = t && form.contains(t) ? t : form, k = e.key;
-      var edit = inForm.classList && inForm.classList.contains('gw-input');
-      if (k === 'Tab' && !e.altKey && !e.ctrlKey) {
-        e.preventDefault(); return GW.moveTab(form, inForm, !e.shiftKey);
-      }
-      if (k === 'Enter' && !e.altKey) {
-        e.preventDefault();
-        var b = inForm.tagName === 'BUTTON' ? inForm : form.gwDefault;
-        if (b && GW.shown(b)) GW.push({ type: 1, el: b, id: GW.control(b).gwId });
-        return;
-      }
-      if (k.indexOf('Arrow') === 0 && inForm !== form && !edit) {
-        e.preventDefault();
-        return GW.moveArrow(form, inForm, k === 'ArrowRight' || k === 'ArrowDown');
-      }
-      if (k === 'Escape' && form.tagName === 'DIALOG') {
-        e.preventDefault(); return GW.push({ type: 5, el: form, id: form.gwId });
-      }
-      var ch = GW.code(e);
-      if (form.gwPreview) {
-        if (e.keyCode >= 112 && e.keyCode <= 123) e.preventDefault();
-        GW.push({ type: 3, el: form, id: form.gwId, arg: e.keyCode, ch: ch });
-      }
-      if (edit && ch && !e.ctrlKey && !e.altKey && !e.metaKey) {
-        e.preventDefault();
-        GW.push({ type: 4, el: inForm, id: GW.control(inForm).gwId, ch: ch });
-      }
     },
     make: function (tag, cls, parent) {
       var el = document.createElement(tag);
@@ -230,7 +154,7 @@ mergeInto(LibraryManager.library, {
     if (v === '') el.removeAttribute(n); else el.setAttribute(n, v);
   },
   gw_focus: function (id) {
-    var el = GW.els[id], target = el.tagName === 'DIALOG' ? null : GW.entry(el);
+    var el = GW.els[id], target = el.tagName === 'DIALOG' ? null : GWKeys.entry(el);
     if (target) target.focus();
   },
   gw_focused: function (id) {
@@ -276,7 +200,7 @@ mergeInto(LibraryManager.library, {
       var row = document.createElement('label'), r = document.createElement('input');
       r.type = 'radio'; r.name = 'gw-r' + id; r.gwIndex = i; r.checked = i === index;
       r.tabIndex = -1;
-      r.addEventListener('change', function () { if (r.checked) GW.radio(r); });
+      r.addEventListener('change', function () { if (r.checked) GWKeys.radio(r); });
       row.appendChild(r); row.appendChild(document.createTextNode(t));
       row.style.height = (100 / texts.length) + '%';
       list.appendChild(row);
@@ -310,7 +234,7 @@ mergeInto(LibraryManager.library, {
       d.style.left = Math.max(0, o.left + (o.width - r.width) / 2) + 'px';
       d.style.top = Math.max(0, o.top + (o.height - r.height) / 2) + 'px';
     }
-    var first = GW.stops(d)[0];
+    var first = GWKeys.stops(d)[0];
     if (first) first.focus();
     setTimeout(function () { GW.push({ type: 6, id: id }); }, 300);
   },

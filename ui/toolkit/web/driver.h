@@ -29,9 +29,7 @@ class TDriver : public TInterface, public TElementHolder {
 
   int Element() const override { return id_; }
   void SetName(const std::string& name) override { gw_set_attr(id_, "data-name", name.c_str()); }
-  void SetBounds(const TRect& r) override {
-    gw_set_bounds(id_, r.Left, r.Top, r.Width, r.Height);
-  }
+  void SetBounds(const TRect& r) override { gw_set_bounds(id_, r.Left, r.Top, r.Width, r.Height); }
   void SetVisible(bool visible) override { gw_set_visible(id_, visible ? 1 : 0); }
   void SetText(const std::string& text) override { gw_set_text(id_, text.c_str()); }
   void SetFont(const TFont& font) override {

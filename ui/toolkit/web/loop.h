@@ -11,9 +11,9 @@ namespace gapwise::web {
 struct TEvent {
   enum TType : int { kNone, kClick, kRadio, kKey, kEditKey, kClose, kShown, kBoxClosed };
   int Type = kNone;
-  int Id = 0;   // the element it concerns
-  int Arg = 0;  // the radio button's index, the key's code
-  int Char = 0; // the typed character, 0 for none
+  int Id = 0;    // the element it concerns
+  int Arg = 0;   // the radio button's index, the key's code
+  int Char = 0;  // the typed character, 0 for none
 };
 
 // A control that hears of the page's actions on its element.

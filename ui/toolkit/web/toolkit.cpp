@@ -83,8 +83,7 @@ class TWebToolkit : public IToolkit {
                                                       IControlDriver& parent) override {
     return MakeRadioGroup(group, ElementOf(parent));
   }
-  std::unique_ptr<IControlDriver> CreateStaticText(TStaticText&,
-                                                   IControlDriver& parent) override {
+  std::unique_ptr<IControlDriver> CreateStaticText(TStaticText&, IControlDriver& parent) override {
     return MakeStaticText(ElementOf(parent));
   }
   std::unique_ptr<ITimerDriver> CreateTimer(TTimer& timer) override {
