@@ -6,6 +6,8 @@
 #   tools/gapwise.sh windows          cross-build the Windows programs and their installers
 #                                     (build/windows/gapwise-setup.exe, 32-bit, and
 #                                     build/windows-x64/gapwise-setup-x64.exe, 64-bit)
+#   tools/gapwise.sh web              build the page into build/web (Emscripten)
+#   tools/gapwise.sh web-serve        build it and serve it on http://127.0.0.1:8000/
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -37,6 +39,11 @@ windows_packages=(
   wine wine64 xvfb xauth
   fonts-liberation2 imagemagick python3
 )
+
+# What the page needs: Debian's Emscripten and Node (the dealer, the store's tests), the fonts it
+# ships; its tests drive Debian's headless Chromium through chromium-driver.
+web_packages=(cmake ninja-build emscripten nodejs fonts-liberation2 libgtest-dev)
+web_test_packages=(chromium chromium-driver python3-selenium)
 
 as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -103,6 +110,14 @@ windows_build() {  # windows_build x86|x64 [cmake options...]
   fi
 }
 
+# The page: build/web-cmake holds the Emscripten build, build/web the page it writes.
+web_build() {
+  install_missing "${web_packages[@]}"
+  emcmake cmake -S "$root" -B "$root/build/web-cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DGAPWISE_WEB_OUTPUT="$root/build/web" >/dev/null
+  NODE_PATH=/usr/share/nodejs cmake --build "$root/build/web-cmake" --parallel "$(nproc)"
+}
+
 case "$command" in
   run)
     install_missing "${run_packages[@]}"
@@ -128,6 +143,19 @@ case "$command" in
     else
       echo "This host runs no 32-bit programs: the 32-bit Windows build was built, not tested."
     fi
+    # The page: the store over localStorage under Node, the game in headless Chromium.
+    install_missing "${web_test_packages[@]}"
+    web_build
+    ctest --test-dir "$root/build/web-cmake" --output-on-failure --timeout 600
+    ;;
+  web)
+    web_build
+    echo "The page: $root/build/web (serve it with: bash tools/gapwise.sh web-serve)"
+    ;;
+  web-serve)
+    web_build
+    echo "Gapwise on http://127.0.0.1:8000/ (Ctrl+C stops)"
+    exec python3 -m http.server 8000 --bind 127.0.0.1 --directory "$root/build/web"
     ;;
   test-sanitized)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
@@ -142,7 +170,7 @@ case "$command" in
       "$root/build/windows-x64/gapwise-setup-x64.exe (64-bit)"
     ;;
   *)
-    echo "usage: tools/gapwise.sh run|test|test-sanitized|windows" >&2
+    echo "usage: tools/gapwise.sh run|test|test-sanitized|windows|web|web-serve" >&2
     exit 2
     ;;
 esac

@@ -1,0 +1,196 @@
+"""Gapwise in Chromium: the page plays as the desktop game does. Run as
+page_test.py PAGE_FOLDER DEALER_JS; each case is one rule, driven as a user would."""
+import sys
+import time
+import unittest
+
+from selenium.webdriver.common.keys import Keys
+
+import browser
+
+SEED = 42
+DIGITS = lambda answer: ''.join(c for c in answer)
+
+
+class PageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.server = browser.Server(FOLDER)
+        cls.driver = browser.chromium()
+        cls.page = browser.Page(cls.driver, 'http://127.0.0.1:%d/index.html' % cls.server.port)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.driver.quit()
+        cls.server.stop()
+
+    def setUp(self):
+        self.page.open(SEED)
+        self.puzzles = browser.deal(DEALER, SEED, '--count', '3', '--layout')
+
+    def test_opens_with_the_puzzle_where_the_layout_puts_it(self):
+        p = self.page
+        self.assertEqual(self.driver.title, 'Gapwise')
+        mask = p.js('''var m = [...document.querySelectorAll(".gw-columns")].find(e =>
+            e.offsetParent && e.textContent.includes("?") &&
+            getComputedStyle(e).color === "rgb(255, 0, 0)");
+            var f = document.querySelector(".gw-main").getBoundingClientRect(),
+                r = m.getBoundingClientRect();
+            return [Math.round(r.left - f.left), Math.round(r.top - f.top), m.textContent];''')
+        layout = self.puzzles[0]['layout']
+        self.assertEqual(mask, [layout['maskLeft'], layout['maskTop'], self.puzzles[0]['mask']])
+        self.driver.save_screenshot(FOLDER + '/../web-screenshot.png')
+
+    def test_typed_answers_count_and_a_wrong_one_beeps_and_tells(self):
+        p = self.page
+        p.keys(self.puzzles[0]['answer'])
+        p.keys(Keys.ENTER)
+        p.until(lambda: p.counter('Right') == '1')
+        self.assertEqual(p.counter('Total'), '1')
+        p.until(lambda: 'Right.' in p.spoken())
+        wrong = ''.join('1' if c != '1' else '2' for c in self.puzzles[1]['answer'])
+        p.keys(wrong)
+        p.keys(Keys.ENTER)
+        self.assertEqual(p.wait_box(), 'The answer is ' + self.puzzles[1]['answer'])
+        self.assertEqual(p.js('return Module.gwBeeps'), 1)
+        self.assertEqual(p.js('return document.querySelector("dialog[open]").getAttribute("role")'),
+                         'alertdialog')
+        p.close_box()
+        self.assertEqual((p.counter('Wrong'), p.counter('Total')), ('1', '2'))
+        p.until(lambda: 'Wrong.' in p.spoken())
+
+    def test_a_double_click_gives_one_box(self):
+        p = self.page
+        p.js('var b = arguments[0]; b.click(); b.click();', p.button('Check'))
+        p.wait_box()
+        p.close_box()
+        time.sleep(0.3)
+        self.assertIsNone(p.box())
+
+    def options(self, changes):
+        p = self.page
+        p.click('Options')
+        p.until(lambda: p.dialog() == 'Options')
+        self.assertEqual(p.js('return document.querySelector("dialog[open]").getAttribute("role")'),
+                         None)  # a <dialog>: the role dialog
+        for caption, on in changes.get('checks', {}).items():
+            p.check(caption, on)
+        if 'limit' in changes:
+            p.set_edit(changes['limit'])
+        p.click('OK')
+
+    def test_options_validate_and_apply(self):
+        p = self.page
+        rows = [({'checks': {'Addition questions': False, 'Subtraction questions': False,
+                             'Multiplication questions': False, 'Division questions': False}},
+                 'Please select at least one question type.'),
+                ({'limit': ''}, 'Please enter a valid time limit'),
+                ({'limit': '3'}, 'Time limit can be at least 5 secs.')]
+        for changes, message in rows:
+            with self.subTest(message):
+                self.options(changes)
+                self.assertEqual(p.wait_box(), message)
+                p.close_box()
+                self.assertEqual(p.dialog(), 'Options')
+                p.click('Cancel')
+                p.until(lambda: p.dialog() is None)
+        self.options({'limit': 'x7'})  # only digits reach the box
+        p.until(lambda: p.dialog() is None)
+        p.until(lambda: p.counter('Time left') == '7')
+
+    def test_multiple_choice_with_up_down_enter(self):
+        p = self.page
+        self.options({'checks': {'Multiple choice': True}})
+        p.until(lambda: p.dialog() is None)
+        radios = lambda: p.js('return [...document.querySelectorAll(".gw-radios input")]'
+                              '.map(r => r.checked)')
+        p.until(lambda: len(radios()) == 4)
+        p.js('document.querySelector(".gw-radios input:checked, .gw-radios input").focus()')
+        before = radios().index(True) if True in radios() else -1
+        p.keys(Keys.DOWN)
+        self.assertEqual(radios().index(True), (before + 1) % 4)
+        p.keys(Keys.UP)
+        self.assertEqual(radios().index(True), before % 4 if before >= 0 else 3)
+        p.keys(Keys.ENTER)
+        p.until(lambda: p.counter('Total') == '1' or p.box())
+
+    def test_the_countdown_times_out_into_the_box(self):
+        p = self.page
+        self.options({'limit': '5'})
+        p.until(lambda: p.counter('Time left') == '4')
+        self.assertEqual(p.until(p.box, 8), 'The answer is ' + self.puzzles[1]['answer'])
+        time.sleep(1.2)  # the ticks under the box do not count this puzzle down again
+        self.assertEqual(p.counter('Time left'), '0')
+        p.close_box()
+        self.assertEqual((p.counter('Wrong'), p.counter('Time left')), ('1', '5'))
+        p.until(lambda: p.counter('Time left') == '4')
+
+    def test_info_pauses_the_countdown(self):
+        p = self.page
+        p.click('Info')
+        p.until(lambda: p.dialog() == 'Info')
+        left = p.counter('Time left')
+        time.sleep(2.2)
+        self.assertEqual(p.counter('Time left'), left)
+        self.assertIn('internet site', p.spoken())
+        p.click('OK')
+        p.until(lambda: p.counter('Time left') != left)
+
+    def test_exit_saves_and_the_end_screen_starts_again(self):
+        p = self.page
+        self.options({'limit': '45'})
+        p.until(lambda: p.dialog() is None)
+        p.click('Exit')
+        p.until(lambda: 'Gapwise has ended.' in p.js('return document.body.textContent'))
+        stored = p.js('return localStorage.getItem("gapwise/registry.reg")')
+        self.assertIn('"timelimit"=dword:0000002d', stored)
+        p.click('Start again')
+        p.until(lambda: p.js('return !!document.querySelector(".gw-main")'))
+        p.until(lambda: p.counter('Time left') == '45')
+
+    def test_a_spoiled_stored_value_gives_its_message(self):
+        rows = [('"timelimit"="12"', "Invalid data type for 'timelimit'"),
+                ('"ops"=dword:00000001', "Invalid data type for 'ops'"),
+                ('"timelimit"=hex(4):1e,00,00,00,00', "Failed to get data for 'timelimit'")]
+        for value, message in rows:
+            with self.subTest(message):
+                self.page.open(SEED, 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Ardentree'
+                               '\\Gapwise]\r\n%s\r\n' % value)
+                self.assertEqual(self.page.wait_box(), message)
+                self.page.close_box()
+
+    def test_what_a_screen_reader_reads(self):
+        p = self.page
+        names = p.js('return [...document.querySelectorAll(".gw-main button")]'
+                     '.map(b => b.getAttribute("aria-label") || b.textContent)')
+        self.assertEqual(sorted(names), sorted(['Help', 'Check', 'Exit', 'Options', 'Info']))
+        self.assertEqual(p.button('?').accessible_name, 'Help')
+        self.assertEqual(p.button('Check').aria_role, 'button')
+        reading = p.js('var r = document.querySelector(".gw-panel[role=img]");'
+                       'return r.getAttribute("aria-label")')
+        self.assertTrue(reading)
+        p.until(lambda: reading.split(' ')[0] in p.spoken())  # the first puzzle was announced
+
+
+class OfflineTest(unittest.TestCase):
+    def test_plays_after_the_server_stops(self):
+        server = browser.Server(FOLDER)
+        driver = browser.chromium()
+        try:
+            page = browser.Page(driver, 'http://127.0.0.1:%d/index.html' % server.port)
+            page.open(SEED)
+            page.until(lambda: page.js('return navigator.serviceWorker.controller !== null') or
+                       page.reload(SEED))
+            page.until(lambda: page.js('return caches.keys().then(k => k.length)'))
+            server.stop()
+            page.reload(SEED)
+            page.keys(browser.deal(DEALER, SEED, '--count', '1')[0]['answer'])
+            page.keys(Keys.ENTER)
+            page.until(lambda: page.counter('Right') == '1')
+        finally:
+            driver.quit()
+
+
+if __name__ == '__main__':
+    FOLDER, DEALER = sys.argv[1], sys.argv[2]
+    unittest.main(argv=sys.argv[:1], verbosity=2)
