@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "settings/hive.h"
+#include "settings/hive/hive.h"
 #include "settings/registry.h"
 
 namespace gapwise {

@@ -40,9 +40,9 @@ report "Qt outside the Qt backend, the worksheet writer, tools and tests" \
 report "the Windows headers outside a Windows folder" \
   "$(sources engine settings ui app tools tests | grep -vE '(^|/)win32/' |
     xargs grep -niE '^\s*#\s*include\s*<(windows|winreg|shellapi|commctrl|objbase|oleacc)\.h>')"
-report "file(GLOB) in the build" \
+report "file(GLOB) in the build (a build script may list what it wrote)" \
   "$(find . -name CMakeLists.txt -o -name '*.cmake' | grep -v '^./build' |
-    xargs grep -nE 'file\s*\(\s*GLOB')"
+    xargs grep -nE 'file\s*\(\s*GLOB' | grep -v 'RELATIVE \${OUT} \${OUT}/')"
 
 [ $status -eq 0 ] && echo "layers: every header and platform test where it belongs"
 exit $status

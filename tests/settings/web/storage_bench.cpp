@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "settings/hive.h"
+#include "settings/hive/hive.h"
 #include "settings/web/local_storage.h"
 #include "tests/settings/registry_bench.h"
 
