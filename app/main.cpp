@@ -1,6 +1,6 @@
 // The gapwise program: the application, the main window, the event loop.
 #include "app/backends.h"
-#include "ui/main_window.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/services.h"
 
 int main(int argc, char** argv) {

@@ -136,14 +136,9 @@ void TDrillGame::TypeKey(char c) {
   }
 }
 
-void TDrillGame::MoveKey(std::uint16_t key) {
+void TDrillGame::MoveKey(TMove key) {
   if (!settings_.MultChoice) return;
-  int i = choiceIndex_;
-  if (key == kVkUp) {
-    --i;
-  } else if (key == kVkDown) {
-    ++i;
-  }
+  const int i = choiceIndex_ + (key == TMove::Up ? -1 : 1);
   if (i < 0 || i > 3 || i == choiceIndex_) return;
   choiceIndex_ = i;
   view_.OnChoicesChanged(choices_, choiceIndex_);

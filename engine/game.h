@@ -38,8 +38,8 @@ class IDrillView {
   virtual void StopTicker() {}
 };
 
-inline constexpr std::uint16_t kVkUp = 38;
-inline constexpr std::uint16_t kVkDown = 40;
+// The arrow keys that move the selection among the choices.
+enum class TMove : std::uint8_t { Up, Down };
 inline constexpr char kBackspace = 8;
 inline const std::string kAnswerMessage = "The answer is ";
 
@@ -63,7 +63,7 @@ class TDrillGame {
 
   // Answer entry: a typed character, a key code from key-down, a selection made in the list.
   void TypeKey(char c);
-  void MoveKey(std::uint16_t key);
+  void MoveKey(TMove key);
   void SelectChoice(int index);
 
   TDrillSettings& Settings() { return settings_; }

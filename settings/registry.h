@@ -1,5 +1,7 @@
 // The registry as the settings store uses it: keys under two roots holding typed values, opened,
-// read, written and closed with the calls, types, sizes and results of the Windows registry.
+// read, written and closed with the calls, types and sizes of the Windows registry. Results and
+// access rights are the program's own; each backend translates its system's at its edge. The
+// value types are numbered as the registry's files store them.
 #pragma once
 
 #include <cstdint>
@@ -9,18 +11,19 @@ namespace gapwise::reg {
 
 enum class Root : std::uint8_t { CurrentUser, LocalMachine };
 
-// Results, with the values the Windows registry gives.
-enum class Status : std::int32_t {
-  Success = 0,
-  NotFound = 2,
-  AccessDenied = 5,
-  InvalidHandle = 6,
-  InvalidParameter = 87,
-  BadPathname = 161,
-  MoreData = 234,
-  BadDatabase = 1009,  // the store behind the root cannot be read
-  CantRead = 1012,
-  CantWrite = 1013,
+// Results.
+enum class Status : std::uint8_t {
+  Success,
+  NotFound,          // no such key or value
+  AccessDenied,      // refused
+  InvalidHandle,     // no such open key
+  InvalidParameter,  // a call that cannot be answered as asked
+  BadPathname,       // a key name that names no key
+  MoreData,          // the buffer is too small
+  BadDatabase,       // the store behind the root cannot be read
+  CantRead,          // reading failed this time
+  CantWrite,         // writing failed
+  Failed,            // any other failure of the store
 };
 
 // Value types; a stored value may have any other number as its type.
@@ -33,19 +36,25 @@ enum class Type : std::uint32_t {
   MultiString = 7,
 };
 
-// Access rights, as the Windows registry numbers them.
+// Access rights: one bit each.
 using Access = std::uint32_t;
-inline constexpr Access kQueryValue = 0x0001;
-inline constexpr Access kSetValue = 0x0002;
-inline constexpr Access kCreateSubKey = 0x0004;
-inline constexpr Access kEnumerateSubKeys = 0x0008;
-inline constexpr Access kNotify = 0x0010;
-inline constexpr Access kCreateLink = 0x0020;
-inline constexpr Access kRead = 0x20019;
-inline constexpr Access kWrite = 0x20006;
-inline constexpr Access kAllAccess = 0xF003F;
-// The rights that change the registry: set value, create subkey, create link, delete, DAC, owner.
-inline constexpr Access kWriteRights = 0x0002 | 0x0004 | 0x0020 | 0x10000 | 0x40000 | 0x80000;
+inline constexpr Access kQueryValue = 1u << 0;
+inline constexpr Access kSetValue = 1u << 1;
+inline constexpr Access kCreateSubKey = 1u << 2;
+inline constexpr Access kEnumerateSubKeys = 1u << 3;
+inline constexpr Access kNotify = 1u << 4;
+inline constexpr Access kCreateLink = 1u << 5;
+inline constexpr Access kDelete = 1u << 6;
+inline constexpr Access kReadControl = 1u << 7;
+inline constexpr Access kWriteDac = 1u << 8;
+inline constexpr Access kWriteOwner = 1u << 9;
+inline constexpr Access kRead = kQueryValue | kEnumerateSubKeys | kNotify | kReadControl;
+inline constexpr Access kWrite = kSetValue | kCreateSubKey | kReadControl;
+inline constexpr Access kAllAccess =
+    kRead | kWrite | kCreateLink | kDelete | kWriteDac | kWriteOwner;
+// The rights that change the registry.
+inline constexpr Access kWriteRights =
+    kSetValue | kCreateSubKey | kCreateLink | kDelete | kWriteDac | kWriteOwner;
 
 // An open key; 0 is none.
 using Key = std::uintptr_t;

@@ -26,7 +26,7 @@ for mode in typed multiple-choice; do
   times=()
   for _ in $(seq "$runs"); do
     start=$(date +%s%N)
-    "$build/tools/gapwise-deal" --seed 7 --count 1000 "${flags[@]}" --worksheet "$work/w.pdf"
+    "$build/deal/gapwise-deal" --seed 7 --count 1000 "${flags[@]}" --worksheet "$work/w.pdf"
     times+=($((($(date +%s%N) - start) / 1000000)))
   done
   sorted=($(printf '%s\n' "${times[@]}" | sort -n))

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "app/backends.h"
-#include "ui/main_window.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/widget.h"
 #include "ui/toolkit/services.h"

@@ -132,7 +132,7 @@ case "$command" in
     # The Windows tests under Wine; the Linux dealer and screenshots just built are the ones to
     # match. The 64-bit programs everywhere; the 32-bit ones are built everywhere and tested where
     # the host runs 32-bit programs.
-    host=(-DGAPWISE_HOST_DEAL="$root/build/release/tools/gapwise-deal"
+    host=(-DGAPWISE_HOST_DEAL="$root/build/release/deal/gapwise-deal"
       -DGAPWISE_HOST_SCREENSHOT="$root/build/release/tools/gapwise-screenshot")
     windows_build x64 "${host[@]}"
     run_tests "$root/build/windows-x64"

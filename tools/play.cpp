@@ -16,8 +16,8 @@
 #include <string>
 
 #include "app/backends.h"
-#include "ui/info_dialog.h"
-#include "ui/main_window.h"
+#include "ui/forms/info_dialog.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/message_box.h"
 #include "ui/toolkit/qt/timer.h"

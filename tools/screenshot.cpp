@@ -8,7 +8,7 @@
 
 #include "settings/empty_registry.h"
 #include "tools/screenshot_plan.h"
-#include "ui/main_window.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/application.h"
 #include "ui/toolkit/qt/timer.h"

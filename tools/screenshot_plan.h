@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "engine/puzzle.h"
-#include "ui/main_window.h"
+#include "ui/forms/main_window.h"
 
 namespace gapwise {
 

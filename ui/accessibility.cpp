@@ -1,7 +1,7 @@
 #include "ui/accessibility.h"
 
 #include "engine/reading.h"
-#include "ui/main_window.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/radio_group.h"

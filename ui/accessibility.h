@@ -7,14 +7,15 @@
 #include <string>
 
 #include "engine/puzzle.h"
+#include "ui/toolkit/keys.h"
 
 namespace gapwise {
 
 class TForm1;
 
 // The keys that read the puzzle again and the score (F2 and F3, which no screen reader takes).
-inline constexpr std::uint16_t kVkReadPuzzle = 113;
-inline constexpr std::uint16_t kVkReadScore = 114;
+inline constexpr TKey kKeyReadPuzzle = FunctionKey(2);
+inline constexpr TKey kKeyReadScore = FunctionKey(3);
 
 // Names the controls that have no text of their own; call once, when the controls exist.
 void MakeReadable(TForm1& form);

@@ -1,12 +1,13 @@
 // The backend's one file that includes <windows.h>: the advapi32 calls, with the registry
-// interface's types converted at its edge. The interface numbers its results, types and rights
-// as the system does, which the asserts below hold to.
+// interface's results and rights translated at its edge. The value types are numbered as the
+// system numbers them, which the asserts below hold to.
 #include "settings/win32/win_registry.h"
 
 #include <windows.h>
 
 #include <cstring>
 #include <string_view>
+#include <utility>
 
 #include "settings/text_codec.h"
 
@@ -15,30 +16,32 @@ namespace {
 
 static_assert(sizeof(HKEY) <= sizeof(reg::Key));
 
-constexpr bool Is(reg::Status status, LONG code) {
-  return static_cast<LONG>(status) == code;
-}
-static_assert(Is(reg::Status::Success, ERROR_SUCCESS) &&
-              Is(reg::Status::NotFound, ERROR_FILE_NOT_FOUND) &&
-              Is(reg::Status::AccessDenied, ERROR_ACCESS_DENIED) &&
-              Is(reg::Status::InvalidHandle, ERROR_INVALID_HANDLE) &&
-              Is(reg::Status::InvalidParameter, ERROR_INVALID_PARAMETER) &&
-              Is(reg::Status::BadPathname, ERROR_BAD_PATHNAME) &&
-              Is(reg::Status::MoreData, ERROR_MORE_DATA) &&
-              Is(reg::Status::BadDatabase, ERROR_BADDB) &&
-              Is(reg::Status::CantRead, ERROR_CANTREAD) &&
-              Is(reg::Status::CantWrite, ERROR_CANTWRITE));
 static_assert(static_cast<DWORD>(reg::Type::None) == REG_NONE &&
               static_cast<DWORD>(reg::Type::String) == REG_SZ &&
               static_cast<DWORD>(reg::Type::ExpandString) == REG_EXPAND_SZ &&
               static_cast<DWORD>(reg::Type::Binary) == REG_BINARY &&
               static_cast<DWORD>(reg::Type::Dword) == REG_DWORD &&
               static_cast<DWORD>(reg::Type::MultiString) == REG_MULTI_SZ);
-static_assert(reg::kQueryValue == KEY_QUERY_VALUE && reg::kSetValue == KEY_SET_VALUE &&
-              reg::kCreateSubKey == KEY_CREATE_SUB_KEY &&
-              reg::kEnumerateSubKeys == KEY_ENUMERATE_SUB_KEYS && reg::kNotify == KEY_NOTIFY &&
-              reg::kCreateLink == KEY_CREATE_LINK && reg::kRead == KEY_READ &&
-              reg::kWrite == KEY_WRITE && reg::kAllAccess == KEY_ALL_ACCESS);
+// The interface's rights as the system's.
+REGSAM SamOf(reg::Access access) {
+  constexpr std::pair<reg::Access, REGSAM> kRights[] = {
+      {reg::kQueryValue, KEY_QUERY_VALUE},
+      {reg::kSetValue, KEY_SET_VALUE},
+      {reg::kCreateSubKey, KEY_CREATE_SUB_KEY},
+      {reg::kEnumerateSubKeys, KEY_ENUMERATE_SUB_KEYS},
+      {reg::kNotify, KEY_NOTIFY},
+      {reg::kCreateLink, KEY_CREATE_LINK},
+      {reg::kDelete, DELETE},
+      {reg::kReadControl, READ_CONTROL},
+      {reg::kWriteDac, WRITE_DAC},
+      {reg::kWriteOwner, WRITE_OWNER},
+  };
+  REGSAM sam = 0;
+  for (const auto& [right, system] : kRights) {
+    if (access & right) sam |= system;
+  }
+  return sam;
+}
 
 HKEY RootKey(reg::Root root) {
   return root == reg::Root::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
@@ -52,9 +55,33 @@ reg::Key KeyOf(HKEY key) {
   return reinterpret_cast<reg::Key>(key);
 }
 
-// The system's result as the interface's: the same number.
+// The system's result as the interface's.
 reg::Status StatusOf(LONG result) {
-  return static_cast<reg::Status>(result);
+  switch (result) {
+    case ERROR_SUCCESS:
+      return reg::Status::Success;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return reg::Status::NotFound;
+    case ERROR_ACCESS_DENIED:
+      return reg::Status::AccessDenied;
+    case ERROR_INVALID_HANDLE:
+      return reg::Status::InvalidHandle;
+    case ERROR_INVALID_PARAMETER:
+      return reg::Status::InvalidParameter;
+    case ERROR_BAD_PATHNAME:
+      return reg::Status::BadPathname;
+    case ERROR_MORE_DATA:
+      return reg::Status::MoreData;
+    case ERROR_BADDB:
+      return reg::Status::BadDatabase;
+    case ERROR_CANTREAD:
+      return reg::Status::CantRead;
+    case ERROR_CANTWRITE:
+      return reg::Status::CantWrite;
+    default:
+      return reg::Status::Failed;
+  }
 }
 
 // Names and strings are UTF-8 here and UTF-16 in the registry: the wide calls take every name
@@ -122,7 +149,7 @@ reg::Status TWinRegistry::OpenKey(reg::Root root, const char* subKey, reg::Acces
   Note(root, subKey);
   const std::wstring wide = Wide(subKey);
   const reg::Status status =
-      StatusOf(::RegOpenKeyExW(RootKey(root), OrNull(subKey, wide), 0, desired, &key));
+      StatusOf(::RegOpenKeyExW(RootKey(root), OrNull(subKey, wide), 0, SamOf(desired), &key));
   if (status == reg::Status::Success) result = KeyOf(key);
   return status;
 }
@@ -133,9 +160,9 @@ reg::Status TWinRegistry::CreateKey(reg::Root root, const char* subKey, reg::Acc
   HKEY key = nullptr;
   DWORD disposition = 0;
   const std::wstring wide = Wide(subKey);
-  const reg::Status status =
-      StatusOf(::RegCreateKeyExW(RootKey(root), OrNull(subKey, wide), 0, nullptr,
-                                 REG_OPTION_NON_VOLATILE, desired, nullptr, &key, &disposition));
+  const reg::Status status = StatusOf(
+      ::RegCreateKeyExW(RootKey(root), OrNull(subKey, wide), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        SamOf(desired), nullptr, &key, &disposition));
   if (status == reg::Status::Success) {
     result = KeyOf(key);
     if (created) *created = disposition == REG_CREATED_NEW_KEY;

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "settings/hive/hive_registry.h"
-#include "ui/main_window.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
 

@@ -11,8 +11,8 @@
 #include "form_rows.h"
 #include "memory_registry.h"
 #include "settings/store.h"
-#include "ui/info_dialog.h"
-#include "ui/main_window.h"
+#include "ui/forms/info_dialog.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/fake/fake_toolkit.h"
 #include "ui/toolkit/form.h"
@@ -262,15 +262,15 @@ TEST_F(MainWindowForm, SpeaksThePuzzleTheOutcomeAndOnRequest) {
   EXPECT_EQ(toolkit_.Announced.back(), "Wrong. " + said());
   for (int i = 0; i < 5; ++i) form.Timer1->Fire();
   EXPECT_EQ(toolkit_.Announced.back(), "Time is up. Wrong. " + said());
-  form.Form().KeyDown(113);
+  form.Form().KeyDown(FunctionKey(2));
   EXPECT_EQ(toolkit_.Announced.back(), said() + " " + EntryReading(form.Game().Puzzle(), ""));
   Type(form, form.Game().Puzzle().Answer + "1");
   EXPECT_EQ(toolkit_.Announced.back(), EntryFullNotice(form.Game().Puzzle()));
-  form.Form().KeyDown(113);
+  form.Form().KeyDown(FunctionKey(2));
   EXPECT_EQ(toolkit_.Announced.back(),
             said() + " " + EntryReading(form.Game().Puzzle(), form.Game().Entry()));
   form.Timer1->Fire();
-  form.Form().KeyDown(114);
+  form.Form().KeyDown(FunctionKey(3));
   EXPECT_EQ(toolkit_.Announced.back(), "Right 1, wrong 2, total 3, 4 seconds left.");
   EXPECT_EQ(State(*form.Button5).AccessibleName, "Help");
   toolkit_.Announced.clear();
@@ -291,7 +291,7 @@ TEST_F(MainWindowForm, SpeaksTheSelectedChoiceWithThePuzzle) {
                            game.Choices().at(static_cast<std::size_t>(game.ChoiceIndex())) + ".";
   EXPECT_EQ(toolkit_.Announced, Strings{said});
   EXPECT_TRUE(form.RadioGroup1->Focused());
-  form.Form().KeyDown(113);
+  form.Form().KeyDown(FunctionKey(2));
   EXPECT_EQ(toolkit_.Announced.back(), said);
 }
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "settings/dialog/options_dialog.h"
+#include "ui/forms/options_dialog.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/fake/fake_toolkit.h"
 #include "ui/toolkit/form.h"

@@ -32,13 +32,14 @@ report "a backend's header in portable code (app/ picks the backends)" \
     xargs grep -nE '^\s*#\s*include\s*"(ui/toolkit/(qt|win32|web)|settings/(win32|hive|web))/')"
 report "the engine includes the program beyond the engine" \
   "$(sources engine | xargs grep -nE '^\s*#\s*include\s*"' | grep -vE '#\s*include\s*"engine/')"
-report "ui/main_window.h includes a toolkit header" \
-  "$(grep -nE '^\s*#\s*include\s*["<](ui/toolkit/|Q)' ui/main_window.h)"
+report "ui/forms/main_window.h includes a toolkit header" \
+  "$(grep -nE '^\s*#\s*include\s*["<](ui/toolkit/|Q)' ui/forms/main_window.h)"
 report "Qt outside the Qt backend, the worksheet writer, tools and tests" \
-  "$(sources engine settings ui app tools tests | grep -vE '^(ui/toolkit/qt/|tools/|tests/)' |
+  "$(sources engine settings ui app deal tools tests |
+    grep -vE '^(ui/toolkit/qt/|deal/worksheet|tools/|tests/)' |
     xargs grep -nE '^\s*#\s*include\s*<Qt?[A-Za-z]*[>/]')"
 report "the Windows headers outside a Windows folder" \
-  "$(sources engine settings ui app tools tests | grep -vE '(^|/)win32/' |
+  "$(sources engine settings ui app deal tools tests | grep -vE '(^|/)win32/' |
     xargs grep -niE '^\s*#\s*include\s*<(windows|winreg|shellapi|commctrl|objbase|oleacc)\.h>')"
 report "file(GLOB) in the build (a build script may list what it wrote)" \
   "$(find . -name CMakeLists.txt -o -name '*.cmake' | grep -v '^./build' |

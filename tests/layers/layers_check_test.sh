@@ -16,7 +16,7 @@ result() {  # result OK WHAT
 
 fresh() {
   rm -rf "${copy:?}"/*
-  (cd "$root" && git ls-files -z engine settings ui app tools tests 'CMakeLists.txt' cmake |
+  (cd "$root" && git ls-files -z engine settings ui app deal tools tests web help 'CMakeLists.txt' cmake |
     xargs -0 cp --parents -t "$copy")
 }
 
@@ -28,9 +28,9 @@ result $? "the sources as they are pass"
 breaches=(
   'engine/game.h|#include <QtCore/QString>'
   'engine/game.cpp|#include "ui/toolkit/form.h"'
-  'ui/main_window.cpp|#include "ui/toolkit/qt/widget.h"'
-  'ui/main_window.cpp|#include <objbase.h>'
-  'ui/main_window.cpp|#ifdef _WIN32'
+  'ui/forms/main_window.cpp|#include "ui/toolkit/qt/widget.h"'
+  'ui/forms/main_window.cpp|#include <objbase.h>'
+  'ui/forms/main_window.cpp|#ifdef _WIN32'
   'engine/game.cpp|#include <QString>'
   'settings/store.cpp|#if defined(__EMSCRIPTEN__)'
 )

@@ -6,8 +6,8 @@
 
 #include "engine/reading.h"
 #include "form_support.h"
-#include "settings/dialog/options_dialog.h"
-#include "ui/info_dialog.h"
+#include "ui/forms/info_dialog.h"
+#include "ui/forms/options_dialog.h"
 #include "ui/toolkit/controls.h"
 #include "ui_test_main.h"
 

@@ -20,7 +20,7 @@
 
 #include "settings/hive/hive_registry.h"
 #include "settings/store.h"
-#include "ui/main_window.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/message_box.h"
 #include "ui/toolkit/qt/radio_group.h"

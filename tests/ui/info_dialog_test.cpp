@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "dialog_support.h"
-#include "ui/info_dialog.h"
+#include "ui/forms/info_dialog.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/widget.h"
 #include "ui_test_main.h"

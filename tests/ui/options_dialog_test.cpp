@@ -19,9 +19,9 @@
 #include <array>
 
 #include "dialog_support.h"
-#include "settings/dialog/options_dialog.h"
 #include "settings/hive/hive_registry.h"
 #include "settings/store.h"
+#include "ui/forms/options_dialog.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/message_box.h"
 #include "ui/toolkit/qt/widget.h"

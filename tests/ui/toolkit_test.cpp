@@ -298,7 +298,7 @@ void TToolkitTest::choiceListClickSelects() {
   QVERIFY(list.Button(2)->isChecked());
   QVERIFY(!list.Button(0)->isChecked());
   QCOMPARE(clicks, (std::vector<int>{2, 2}));
-  list.group->ClearItems();
+  list.group->SetItems({});
   QCOMPARE(list.group->ItemIndex(), -1);
   QCOMPARE(list.group->Count(), 0);
 }
@@ -311,8 +311,7 @@ void TToolkitTest::choiceListKeepsItsButtons() {
   list.group->SetItems({"5", "6", "7", "8"});
   QCOMPARE(list.Button(2), third);
   QCOMPARE(list.group->Item(2), "7");
-  list.group->SetItem(2, "9");
-  list.group->AddItem("10");
+  list.group->SetItems({"5", "6", "9", "8", "10"});
   QCOMPARE(list.group->Count(), 5);
   QCOMPARE(list.Button(2)->text(), QStringLiteral("9"));
   QCOMPARE(list.Button(4)->text(), QStringLiteral("10"));
@@ -325,22 +324,25 @@ void TToolkitTest::choiceListKeepsItsButtons() {
 void TToolkitTest::virtualKeys_data() {
   QTest::addColumn<int>("key");
   QTest::addColumn<int>("code");
-  QTest::newRow("Up") << int(Qt::Key_Up) << 38;
-  QTest::newRow("Down") << int(Qt::Key_Down) << 40;
-  QTest::newRow("Left") << int(Qt::Key_Left) << 37;
-  QTest::newRow("Right") << int(Qt::Key_Right) << 39;
-  QTest::newRow("digit") << int(Qt::Key_7) << 55;
-  QTest::newRow("letter") << int(Qt::Key_Q) << 81;
-  QTest::newRow("Backspace") << int(Qt::Key_Backspace) << 8;
-  QTest::newRow("Escape") << int(Qt::Key_Escape) << 27;
-  QTest::newRow("F1") << int(Qt::Key_F1) << 112;
-  QTest::newRow("unknown") << int(Qt::Key_VolumeUp) << 0;
+  using gapwise::TKey;
+  QTest::newRow("Up") << int(Qt::Key_Up) << int(TKey::Up);
+  QTest::newRow("Down") << int(Qt::Key_Down) << int(TKey::Down);
+  QTest::newRow("Left") << int(Qt::Key_Left) << int(TKey::Left);
+  QTest::newRow("Right") << int(Qt::Key_Right) << int(TKey::Right);
+  QTest::newRow("digit") << int(Qt::Key_7) << int(gapwise::DigitKey(7));
+  QTest::newRow("letter") << int(Qt::Key_Q) << int(gapwise::LetterKey('Q'));
+  QTest::newRow("Backspace") << int(Qt::Key_Backspace) << int(TKey::Backspace);
+  QTest::newRow("Escape") << int(Qt::Key_Escape) << int(TKey::Escape);
+  QTest::newRow("keypad Enter") << int(Qt::Key_Enter) << int(TKey::Enter);
+  QTest::newRow("F1") << int(Qt::Key_F1) << int(gapwise::FunctionKey(1));
+  QTest::newRow("F3") << int(Qt::Key_F3) << int(gapwise::FunctionKey(3));
+  QTest::newRow("unknown") << int(Qt::Key_VolumeUp) << int(TKey::None);
 }
 
 void TToolkitTest::virtualKeys() {
   QFETCH(int, key);
   QFETCH(int, code);
-  QCOMPARE(int(gapwise::qt::VirtualKey(key)), code);
+  QCOMPARE(int(gapwise::qt::KeyOf(key)), code);
 }
 
 // A title bar of 21 pixels and one-pixel borders: the dialog's frame is centred on the owner's.

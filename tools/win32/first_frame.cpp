@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "app/backends.h"
-#include "ui/main_window.h"
+#include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
 #include "ui/toolkit/win32/testing.h"

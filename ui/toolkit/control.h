@@ -30,7 +30,6 @@ class TControl {
   int Height() const { return bounds_.Height; }
   void SetBounds(const TRect& bounds);
   void SetLeft(int left) { SetBounds({left, bounds_.Top, bounds_.Width, bounds_.Height}); }
-  void SetTop(int top) { SetBounds({bounds_.Left, top, bounds_.Width, bounds_.Height}); }
 
   // The control's own flag; it is seen only while its parents are shown too.
   bool Visible() const { return visible_; }

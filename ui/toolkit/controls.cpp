@@ -55,7 +55,6 @@ TColumnLabel::TColumnLabel(TWinControl& parent, const TRect& bounds) : TControl(
 void TColumnLabel::SetColumns(const std::string& text, const std::vector<int>& lefts,
                               int columnWidth) {
   caption_ = text;
-  lefts_ = lefts;
   columns_->SetColumns(text, lefts, columnWidth);
 }
 
@@ -97,7 +96,8 @@ void TEdit::SetMaxLength(int length) {
 // A handler that fails leaves the character out.
 char TEdit::KeyPress(char key) {
   if (!OnKeyPress) return key;
-  return RunHandler([&] { OnKeyPress(key); }) ? key : '\0';
+  if (!RunHandler([&] { OnKeyPress(key); })) return '\0';
+  return key == kNotInserted ? '\0' : key;
 }
 
 TStaticText::TStaticText(TWinControl& parent, const TRect& bounds) : TControl(&parent) {

@@ -43,11 +43,9 @@ class TColumnLabel : public TControl {
   const std::string& Caption() const { return caption_; }
   // The text with the left edge of each character's column, in the label's coordinates.
   void SetColumns(const std::string& text, const std::vector<int>& lefts, int columnWidth);
-  const std::vector<int>& ColumnLefts() const { return lefts_; }
 
  private:
   IColumnLabelDriver* columns_;
-  std::vector<int> lefts_;
 };
 
 class TButton : public TControl {
@@ -80,8 +78,11 @@ class TCheckBox : public TControl {
   ICheckBoxDriver* box_;
 };
 
+// What a key handler sets a typed character to so that it is not inserted.
+inline constexpr char kNotInserted = 17;
+
 // A one-line edit box. OnKeyPress sees each typed character first and may replace it; a
-// character replaced by code 17 (or 0) is not inserted.
+// character replaced by kNotInserted (or 0) is not inserted.
 class TEdit : public TControl {
  public:
   TEdit(TWinControl& parent, const TRect& bounds);
@@ -92,7 +93,7 @@ class TEdit : public TControl {
   void SetMaxLength(int length);  // what the user may type or paste; 0 for no limit
 
   std::function<void(char& key)> OnKeyPress;
-  // From the driver: the character to insert instead of `key`.
+  // From the driver: the character to insert instead of `key`; 0 for none.
   char KeyPress(char key);
 
  private:

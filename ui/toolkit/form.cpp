@@ -58,7 +58,7 @@ void TForm::Announce(const std::string& text) {
   pending_ = text;
 }
 
-void TForm::KeyDown(std::uint16_t key) {
+void TForm::KeyDown(TKey key) {
   if (OnKeyDown) RunHandler([&] { OnKeyDown(key); });
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/toolkit/control.h"
+#include "ui/toolkit/keys.h"
 
 namespace gapwise {
 
@@ -34,7 +35,7 @@ class TForm : public TWinControl {
   // Key preview: keys go to OnKeyDown and typed characters to OnKeyPress before the focused
   // control gets them; dialog keys (Tab, arrows between controls, Enter) do not.
   void SetKeyPreview(bool preview);
-  std::function<void(std::uint16_t key)> OnKeyDown;
+  std::function<void(TKey key)> OnKeyDown;
   std::function<void(char c)> OnKeyPress;
   // Enter presses this button when no other push button has the focus.
   void SetDefaultButton(TButton* button);
@@ -44,9 +45,13 @@ class TForm : public TWinControl {
   // is spoken once it is.
   void Announce(const std::string& text);
 
-  // From the driver: a key previewed; the form on the screen, settled, so that what is
-  // announced is heard; the form closed by any means.
-  void KeyDown(std::uint16_t key);
+  // How long after its window shows a form counts as on the screen: a screen reader first
+  // learns of the window and says its title and focus, and only then hears what is announced.
+  static constexpr int kSettleMs = 1000;
+
+  // From the driver: a key previewed; the form on the screen, settled (kSettleMs after its
+  // window shows), so that what is announced is heard; the form closed by any means.
+  void KeyDown(TKey key);
   void KeyPress(char c);
   void Shown();
   void Closed();

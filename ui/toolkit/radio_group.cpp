@@ -6,6 +6,16 @@
 
 namespace gapwise {
 
+std::vector<TRect> ChoiceRows(int width, int height, int captionHeight, int count) {
+  std::vector<TRect> rows;
+  if (count <= 0) return rows;
+  const int space = height - captionHeight - 5;
+  const int rowHeight = space / count;
+  const int top = captionHeight + 1 + (space % count) / 2;
+  for (int i = 0; i < count; ++i) rows.push_back({8, top + i * rowHeight, width - 10, rowHeight});
+  return rows;
+}
+
 TRadioGroup::TRadioGroup(TWinControl& parent, const TRect& bounds) : TControl(&parent) {
   auto driver = Toolkit().CreateRadioGroup(*this, parent.Driver());
   group_ = driver.get();
@@ -21,23 +31,6 @@ void TRadioGroup::SetCaption(const std::string& caption) {
 std::string TRadioGroup::Item(int index) const {
   if (index < 0 || index >= Count()) return {};
   return items_[static_cast<std::size_t>(index)];
-}
-
-void TRadioGroup::ClearItems() {
-  SetItems({});
-}
-
-void TRadioGroup::AddItem(const std::string& text) {
-  std::vector<std::string> items = items_;
-  items.push_back(text);
-  SetItems(items);
-}
-
-void TRadioGroup::SetItem(int index, const std::string& text) {
-  if (index < 0 || index >= Count()) return;
-  std::vector<std::string> items = items_;
-  items[static_cast<std::size_t>(index)] = text;
-  SetItems(items);
 }
 
 void TRadioGroup::SetItems(const std::vector<std::string>& items) {

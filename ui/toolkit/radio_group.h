@@ -9,6 +9,10 @@
 
 namespace gapwise {
 
+// Where a choice list of that size stands its buttons: one column under the caption (whose text
+// is captionHeight high), 8 pixels in, the rows sharing the height that the caption leaves.
+std::vector<TRect> ChoiceRows(int width, int height, int captionHeight, int count);
+
 class TRadioGroup : public TControl {
  public:
   TRadioGroup(TWinControl& parent, const TRect& bounds);
@@ -19,9 +23,6 @@ class TRadioGroup : public TControl {
   int Count() const { return static_cast<int>(items_.size()); }
   const std::vector<std::string>& Items() const { return items_; }
   std::string Item(int index) const;  // empty when there is no such item
-  void ClearItems();
-  void AddItem(const std::string& text);
-  void SetItem(int index, const std::string& text);
   // Replaces all items; the selection stays when it is still an item, else none.
   void SetItems(const std::vector<std::string>& items);
 

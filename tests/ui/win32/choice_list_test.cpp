@@ -67,7 +67,7 @@ TEST(ChoiceList, AClickSelectsSettingTheIndexIsNoClick) {
   EXPECT_TRUE(list.Checked(2));
   EXPECT_FALSE(list.Checked(0));
   EXPECT_EQ(clicks, (std::vector<int>{2, 2}));
-  list.group->ClearItems();
+  list.group->SetItems({});
   EXPECT_EQ(list.group->ItemIndex(), -1);
   EXPECT_FALSE(IsWindowVisible(Item(*list.group, 0)));
   EXPECT_EQ(Item(*list.group, 0), nullptr);  // no such item
@@ -81,8 +81,7 @@ TEST(ChoiceList, KeepsItsButtonsAndStandsThemInOneColumn) {
   const HWND third = Item(*list.group, 2);
   list.group->SetItems({"5", "6", "7", "8"});
   EXPECT_EQ(Item(*list.group, 2), third);
-  list.group->SetItem(2, "9");
-  list.group->AddItem("10");
+  list.group->SetItems({"5", "6", "9", "8", "10"});
   EXPECT_EQ(TextOf(Item(*list.group, 2)), "9");
   EXPECT_EQ(TextOf(Item(*list.group, 4)), "10");
   list.group->SetItems({"1", "2", "3", "4"});

@@ -55,8 +55,8 @@ struct TKeyWindow {
     options->OnClick = [this] { events.push_back("click:Options"); };
     exit->OnClick = [this] { events.push_back("click:Exit"); };
     group->OnClick = [this](int i) { events.push_back("choice:" + std::to_string(i)); };
-    window.OnKeyDown = [this](std::uint16_t key) {
-      events.push_back("down:" + std::to_string(key));
+    window.OnKeyDown = [this](TKey key) {
+      events.push_back("down:" + std::to_string(static_cast<int>(key)));
     };
     window.OnKeyPress = [this](char c) { events.push_back(std::string("press:") + c); };
     window.Show();
@@ -77,8 +77,8 @@ TEST(Keys, PreviewSeesKeysAndCharactersBeforeTheFocusedControl) {
   auto* edit = window.Make<TEdit>(TRect{10, 10, 60, 24});
   std::vector<std::string> events;
   window.SetKeyPreview(true);
-  window.OnKeyDown = [&](std::uint16_t key) {
-    events.push_back("form-down:" + std::to_string(key));
+  window.OnKeyDown = [&](TKey key) {
+    events.push_back("form-down:" + std::to_string(static_cast<int>(key)));
   };
   window.OnKeyPress = [&](char c) { events.push_back(std::string("form-press:") + c); };
   edit->OnKeyPress = [&](char& c) { events.push_back(std::string("edit-press:") + c); };
@@ -155,7 +155,7 @@ TEST(Keys, EnterPressesTheFocusedButtonElseTheDefaultOne) {
   EXPECT_EQ(keys.Focus(), Item(*keys.group, 1)) << "the default button took the focus";
 }
 
-TEST(Keys, F2AndF3ReachTheKeyPreviewAsVirtualKeys113And114) {
+TEST(Keys, F2AndF3ReachTheKeyPreviewAsTheProgramsFunctionKeys) {
   TKeyWindow keys;
   keys.group->SetItems({"12", "21", "13", "31"});
   keys.group->SetItemIndex(2);
@@ -163,23 +163,24 @@ TEST(Keys, F2AndF3ReachTheKeyPreviewAsVirtualKeys113And114) {
   PressKey(VK_F2);
   SetFocus(Item(*keys.group, 2));
   PressKey(VK_F3);
-  EXPECT_EQ(keys.events, (std::vector<std::string>{"down:113", "down:114"}));
+  EXPECT_EQ(keys.events, (std::vector<std::string>{"down:" + std::to_string(int(FunctionKey(2))),
+                                                   "down:" + std::to_string(int(FunctionKey(3)))}));
   EXPECT_EQ(keys.Focus(), Item(*keys.group, 2));
 }
 
 TEST(Keys, WithoutAControlFocusedArrowsGoToTheKeyHandler) {
   TForm window(nullptr, bsSingle);
   window.SetClientSize(100, 100);
-  std::vector<std::uint16_t> down;
+  std::vector<TKey> down;
   window.SetKeyPreview(true);
-  window.OnKeyDown = [&](std::uint16_t key) { down.push_back(key); };
+  window.OnKeyDown = [&](TKey key) { down.push_back(key); };
   window.Show();
   SetForegroundWindow(H(window));
   win32::ProcessMessages();
   ASSERT_EQ(GetFocus(), H(window));
   PressKey(VK_DOWN);
   PressKey(VK_UP);
-  EXPECT_EQ(down, (std::vector<std::uint16_t>{VK_DOWN, VK_UP}));
+  EXPECT_EQ(down, (std::vector<TKey>{TKey::Down, TKey::Up}));
 }
 
 // The options dialog's kinds of control: a check box first, OK, and Cancel, which closes it.

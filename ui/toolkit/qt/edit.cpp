@@ -12,7 +12,6 @@ namespace gapwise::qt {
 namespace {
 
 constexpr int kBackspace = 8;
-constexpr int kNotInserted = 17;
 
 // Keyboard clipboard commands that type no character (Shift+Insert, Shift+Delete).
 bool IsClipboardKey(const QKeyEvent& key) {
@@ -53,7 +52,7 @@ void TEditBox::keyPressEvent(QKeyEvent* event) {
   QLineEdit::keyPressEvent(event);
 }
 
-// A key that its handler has replaced by code 17 (or 0) is dropped, and so is a character that
+// A key that its handler drops goes no further, and so does a character that
 // would bring the text past the limit. With a key handler, clipboard keys that type no character
 // are dropped too, since the handler cannot judge what they would bring.
 bool TEditBox::Drops(const QKeyEvent& key) {
@@ -61,7 +60,7 @@ bool TEditBox::Drops(const QKeyEvent& key) {
   const int typed = TypedCharacter(key);
   if (typed == 0) return edit_.OnKeyPress && IsClipboardKey(key);
   const char kept = edit_.KeyPress(static_cast<char>(typed));
-  if (kept == kNotInserted || kept == '\0') return true;
+  if (kept == '\0') return true;
   const auto remaining = text().size() - selectedText().size();
   const bool full = limit_ > 0 && typed != kBackspace && remaining >= limit_;
   if (!full && kept != static_cast<char>(typed)) insert(QString(QChar(static_cast<uchar>(kept))));

@@ -23,10 +23,6 @@ QWidget* MakeWindow(IFormDriver* owner, TFormBorder border) {
   return new QWidget(owner ? WidgetOf(*owner) : nullptr, kMainWindowFlags);
 }
 
-// How long a window that has just been shown takes before a screen reader hears announcements:
-// the desktop's accessibility bridge first learns of it, and the reader says its title and focus.
-constexpr int kSettleMs = 1000;
-
 // Tells the form when its window is on the screen, and when it has been hidden, whoever closed
 // it.
 class TShowWatcher : public QObject {
@@ -38,7 +34,7 @@ class TShowWatcher : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show && !static_cast<QWidget*>(watched)->isMinimized()) {
-      settle_.start(kSettleMs, this);
+      settle_.start(TForm::kSettleMs, this);
     } else if (event->type() == QEvent::Hide) {
       settle_.stop();
       form_.Closed();
@@ -89,7 +85,7 @@ class TFormDriver : public TDriver<IFormDriver, QWidget> {
     if (preview_ != nullptr) return;
     preview_ = new TKeyPreview(&W());
     preview_->SetDefaultButton(default_);
-    preview_->OnKeyDown = [this](std::uint16_t key) { form_.KeyDown(key); };
+    preview_->OnKeyDown = [this](TKey key) { form_.KeyDown(key); };
     preview_->OnKeyPress = [this](char c) { form_.KeyPress(c); };
   }
   void SetDefaultButton(IButtonDriver* button) override {

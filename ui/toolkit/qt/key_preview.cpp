@@ -10,16 +10,31 @@ namespace {
 
 struct TKeyCode {
   int qt;
-  std::uint16_t vk;
+  TKey key;
 };
 
 constexpr TKeyCode kKeyCodes[] = {
-    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},      {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Alt, 18},    {Qt::Key_Pause, 19},
-    {Qt::Key_CapsLock, 20}, {Qt::Key_Escape, 27},  {Qt::Key_Space, 32},  {Qt::Key_PageUp, 33},
-    {Qt::Key_PageDown, 34}, {Qt::Key_End, 35},     {Qt::Key_Home, 36},   {Qt::Key_Left, 37},
-    {Qt::Key_Up, 38},       {Qt::Key_Right, 39},   {Qt::Key_Down, 40},   {Qt::Key_Insert, 45},
-    {Qt::Key_Delete, 46},
+    {Qt::Key_Backspace, TKey::Backspace},
+    {Qt::Key_Tab, TKey::Tab},
+    {Qt::Key_Return, TKey::Enter},
+    {Qt::Key_Enter, TKey::Enter},
+    {Qt::Key_Shift, TKey::Shift},
+    {Qt::Key_Control, TKey::Control},
+    {Qt::Key_Alt, TKey::Alt},
+    {Qt::Key_Pause, TKey::Pause},
+    {Qt::Key_CapsLock, TKey::CapsLock},
+    {Qt::Key_Escape, TKey::Escape},
+    {Qt::Key_Space, TKey::Space},
+    {Qt::Key_PageUp, TKey::PageUp},
+    {Qt::Key_PageDown, TKey::PageDown},
+    {Qt::Key_End, TKey::End},
+    {Qt::Key_Home, TKey::Home},
+    {Qt::Key_Left, TKey::Left},
+    {Qt::Key_Up, TKey::Up},
+    {Qt::Key_Right, TKey::Right},
+    {Qt::Key_Down, TKey::Down},
+    {Qt::Key_Insert, TKey::Insert},
+    {Qt::Key_Delete, TKey::Delete},
 };
 
 bool IsArrow(int key) {
@@ -47,17 +62,14 @@ QWidget* EntryOf(QWidget* group, QWidget* reached) {
 
 }  // namespace
 
-std::uint16_t VirtualKey(int qtKey) {
-  if ((qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) || (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)) {
-    return static_cast<std::uint16_t>(qtKey);
-  }
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) {
-    return static_cast<std::uint16_t>(112 + (qtKey - Qt::Key_F1));
-  }
+TKey KeyOf(int qtKey) {
+  if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return DigitKey(qtKey - Qt::Key_0);
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return LetterKey(static_cast<char>(qtKey));
+  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24) return FunctionKey(1 + qtKey - Qt::Key_F1);
   for (const TKeyCode& code : kKeyCodes) {
-    if (code.qt == qtKey) return code.vk;
+    if (code.qt == qtKey) return code.key;
   }
-  return 0;
+  return TKey::None;
 }
 
 char TypedChar(const QKeyEvent& event) {
@@ -121,7 +133,7 @@ bool TKeyPreview::Handle(QWidget* target, QKeyEvent& event) {
     }
     return true;
   }
-  if (OnKeyDown) OnKeyDown(VirtualKey(key));
+  if (OnKeyDown) OnKeyDown(KeyOf(key));
   const char c = TypedChar(event);
   if (c != 0 && OnKeyPress) OnKeyPress(c);
   return false;

@@ -5,15 +5,16 @@
 #include <cstdint>
 #include <functional>
 
+#include "ui/toolkit/keys.h"
+
 class QKeyEvent;
 class QPushButton;
 class QWidget;
 
 namespace gapwise::qt {
 
-// The virtual-key code of a Qt key (Up 38, Down 40, letters and digits their upper-case ASCII
-// code), 0 for a key without one.
-std::uint16_t VirtualKey(int qtKey);
+// The program's key for a Qt key; TKey::None for a key it has no name for.
+TKey KeyOf(int qtKey);
 
 // The character that a key press types (Backspace 8, Escape 27), or 0 when it types none.
 char TypedChar(const QKeyEvent& event);
@@ -36,7 +37,7 @@ class TKeyPreview : public QObject {
 
   void SetDefaultButton(QPushButton* button) { defaultButton_ = button; }
 
-  std::function<void(std::uint16_t key)> OnKeyDown;
+  std::function<void(TKey key)> OnKeyDown;
   std::function<void(char c)> OnKeyPress;
 
  protected:

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "ui/toolkit/qt/panel.h"
+#include "ui/toolkit/radio_group.h"
 
 namespace gapwise::qt {
 namespace {
@@ -70,7 +71,6 @@ void TRadioGroup::SetCaption(const QString& caption) {
 void TRadioGroup::SetItems(const QStringList& items) {
   const int count = static_cast<int>(items.size());
   while (static_cast<int>(buttons_.size()) < count) buttons_.push_back(MakeButton());
-  if (index_ >= count) SetItemIndex(-1);
   for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
     QRadioButton* button = buttons_[static_cast<std::size_t>(i)];
     button->setText(i < count ? items[i] : QString());
@@ -81,7 +81,7 @@ void TRadioGroup::SetItems(const QStringList& items) {
 }
 
 void TRadioGroup::SetItemIndex(int index) {
-  index_ = std::clamp(index, -1, count_ - 1);
+  index_ = index;
   const bool focused = isAncestorOf(QApplication::focusWidget());
   // Only the selected button is a tab stop; the arrow keys reach the others.
   for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
@@ -98,13 +98,6 @@ QRadioButton* TRadioGroup::Button(int index) const {
   return buttons_[static_cast<std::size_t>(index)];
 }
 
-int TRadioGroup::IndexOf(const QWidget* button) const {
-  for (int i = 0; i < count_; ++i) {
-    if (buttons_[static_cast<std::size_t>(i)] == button) return i;
-  }
-  return -1;
-}
-
 QRadioButton* TRadioGroup::MakeButton() {
   auto* button = new TGroupButton(this);
   button->setAutoExclusive(false);
@@ -116,16 +109,10 @@ QRadioButton* TRadioGroup::MakeButton() {
   return button;
 }
 
-// One column under the caption; the rows share the height that the caption leaves.
 void TRadioGroup::Arrange() {
-  if (count_ == 0) return;
-  const int textHeight = fontMetrics().height();
-  const int space = height() - textHeight - 5;
-  const int rowHeight = space / count_;
-  const int top = textHeight + 1 + (space % count_) / 2;
-  for (int i = 0; i < count_; ++i) {
-    buttons_[static_cast<std::size_t>(i)]->setGeometry(8, top + i * rowHeight, width() - 10,
-                                                       rowHeight);
+  const std::vector<TRect> rows = ChoiceRows(width(), height(), fontMetrics().height(), count_);
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    buttons_[i]->setGeometry(rows[i].Left, rows[i].Top, rows[i].Width, rows[i].Height);
   }
 }
 

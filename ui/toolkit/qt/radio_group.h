@@ -27,7 +27,6 @@ class TRadioGroup : public QWidget {
   void SetItemIndex(int index);
 
   QRadioButton* Button(int index) const;  // null when there is no such item
-  int IndexOf(const QWidget* button) const;
 
   // A click on a button (or Space on it) selects that item: the owner is told and selects it.
   std::function<void(int index)> OnClick;

@@ -51,7 +51,7 @@ class TFormDriver : public TDriver<IFormDriver>, public IEventSink {
     if (event.Type == TEvent::kShown) return form_.Shown();
     if (event.Type == TEvent::kClose) return Close();
     if (event.Type != TEvent::kKey) return;
-    form_.KeyDown(static_cast<std::uint16_t>(event.Arg));
+    form_.KeyDown(KeyOfPcCode(event.Arg));
     if (event.Char != 0) form_.KeyPress(static_cast<char>(event.Char));
   }
 

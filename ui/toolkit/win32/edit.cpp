@@ -8,10 +8,8 @@
 namespace gapwise::win32 {
 namespace {
 
-constexpr char kNotInserted = 17;
-
 // The system's edit box: each typed character (WM_CHAR) passes the control's key handler first,
-// which may replace it; one replaced by code 17 (or 0) is not inserted. EM_LIMITTEXT limits what
+// which may replace it, or drop it (0). EM_LIMITTEXT limits what
 // the user types or pastes, never the text that the program sets.
 class TEditWindow : public TDriver<IEditDriver> {
  public:
@@ -30,7 +28,7 @@ class TEditWindow : public TDriver<IEditDriver> {
     if (message == WM_CHAR) {
       const char typed = wParam <= 0xFF ? static_cast<char>(wParam) : char{127};
       const char kept = edit_.KeyPress(typed);
-      if (kept == kNotInserted || kept == '\0') return 0;
+      if (kept == '\0') return 0;
       if (kept != typed) wParam = static_cast<unsigned char>(kept);
     }
     return TWindow::Message(message, wParam, lParam);

@@ -12,10 +12,8 @@
 namespace gapwise::win32 {
 namespace {
 
-// The timer on a form's window that tells the form it is on the screen, and how long after it
-// shows.
+// The timer on a form's window that tells the form it is on the screen.
 constexpr UINT_PTR kSettleTimer = 1;
-constexpr UINT kSettleMs = 1000;
 
 using TGetDpiForWindow = UINT(WINAPI*)(HWND);
 using TAdjustWindowRectExForDpi = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
@@ -109,7 +107,7 @@ void TFormWindow::SetVisible(bool visible) {
 // A screen reader hears announcements once it has learnt of the window and said its title and
 // focus: the form is told a moment after the window shows.
 void TFormWindow::Settle() {
-  SetTimer(Handle(), kSettleTimer, kSettleMs, nullptr);
+  SetTimer(Handle(), kSettleTimer, TForm::kSettleMs, nullptr);
 }
 
 void TFormWindow::MoveTo(int left, int top) {

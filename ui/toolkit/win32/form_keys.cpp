@@ -188,7 +188,7 @@ bool TFormWindow::Key(TWindow& target, const MSG& message) {
     MoveArrow(target, key == VK_RIGHT || key == VK_DOWN);
     return true;
   }
-  if (keyPreview_) form_object_.KeyDown(static_cast<std::uint16_t>(key));
+  if (keyPreview_) form_object_.KeyDown(KeyOfPcCode(static_cast<int>(key)));
   return false;
 }
 

@@ -85,7 +85,6 @@ class TRadioGroupWindow : public TDriver<IRadioGroupDriver> {
           std::make_unique<TRadioButtonWindow>(*this, static_cast<int>(buttons_.size())));
     }
     count_ = static_cast<int>(items.size());
-    if (index_ >= count_) SetItemIndex(-1);
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
       buttons_[i]->SetLabel(i < items.size() ? items[i] : std::string());
       buttons_[i]->SetShown(i < items.size());
@@ -94,7 +93,7 @@ class TRadioGroupWindow : public TDriver<IRadioGroupDriver> {
   }
   // The keyboard focus, when it is in the list, follows the selection.
   void SetItemIndex(int index) override {
-    index_ = std::clamp(index, -1, count_ - 1);
+    index_ = index;
     const bool focused = HasFocus();
     for (int i = 0; i < static_cast<int>(buttons_.size()); ++i) {
       buttons_[static_cast<std::size_t>(i)]->SetChecked(i == index_);
@@ -164,7 +163,6 @@ class TRadioGroupWindow : public TDriver<IRadioGroupDriver> {
   }
 
  private:
-  // One column under the caption; the rows share the height that the caption leaves.
   void Arrange() {
     if (count_ == 0 || Handle() == nullptr) return;
     TEXTMETRICW metrics;
@@ -172,14 +170,9 @@ class TRadioGroupWindow : public TDriver<IRadioGroupDriver> {
       const TFontDc dc(*this);
       GetTextMetricsW(dc.Dc(), &metrics);
     }
-    const int textHeight = Unscale(metrics.tmHeight);
-    const int space = Bounds().Height - textHeight - 5;
-    const int rowHeight = space / count_;
-    const int top = textHeight + 1 + (space % count_) / 2;
-    for (int i = 0; i < count_; ++i) {
-      buttons_[static_cast<std::size_t>(i)]->Place(
-          {8, top + i * rowHeight, Bounds().Width - 10, rowHeight});
-    }
+    const std::vector<TRect> rows =
+        ChoiceRows(Bounds().Width, Bounds().Height, Unscale(metrics.tmHeight), count_);
+    for (std::size_t i = 0; i < rows.size(); ++i) buttons_[i]->Place(rows[i]);
   }
 
   TRadioGroup& group_;
