@@ -7,9 +7,9 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 
 #include "probe.h"
+#include "tests/support/qt/toolkit_testing.h"
 #include "ui/toolkit/qt/announcer.h"
 #include "ui/toolkit/qt/radio_group.h"
 #include "ui/toolkit/qt/widget.h"
@@ -24,27 +24,6 @@ QWidget* W(const TControl& control) {
 QRadioButton* ItemOf(const TRadioGroup& group, int index) {
   return qt::QtWidgetAs<qt::TRadioGroup>(group)->Button(index);
 }
-
-// Reads every message box once it is shown, then presses Enter in it.
-class TBoxReader : public QObject {
- public:
-  TBoxReader() { qApp->installEventFilter(this); }
-  ~TBoxReader() override { qApp->removeEventFilter(this); }
-  std::vector<TBox> seen;
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* box = qobject_cast<QMessageBox*>(watched);
-    if (box != nullptr && event->type() == QEvent::Show) {
-      QTimer::singleShot(0, box, [this, box] {
-        seen.push_back({box->windowTitle().toStdString(), box->text().toStdString(),
-                        box->icon() == QMessageBox::Critical});
-        QTest::keyClick(box, Qt::Key_Return);
-      });
-    }
-    return false;
-  }
-};
 
 class TQtProbe : public IToolkitProbe {
  public:
@@ -100,9 +79,15 @@ class TQtProbe : public IToolkitProbe {
 
   bool PumpUntil(const std::function<bool()>& done) override { return QTest::qWaitFor(done, 5000); }
   std::vector<TBox> Boxes(const std::function<void()>& action) override {
-    TBoxReader reader;
+    std::vector<TBox> seen;
+    qt_testing::SetMessageBoxObserver([&](QMessageBox& box) {
+      seen.push_back({box.windowTitle().toStdString(), box.text().toStdString(),
+                      box.icon() == QMessageBox::Critical});
+      QTest::keyClick(&box, Qt::Key_Return);
+    });
     action();
-    return reader.seen;
+    qt_testing::SetMessageBoxObserver({});
+    return seen;
   }
 };
 

@@ -3,7 +3,7 @@
 #include "window_support.h"  // first: <windows.h>, as the backend includes it
 
 #include "probe.h"
-#include "ui/toolkit/win32/testing.h"
+#include "tests/support/win32/toolkit_testing.h"
 
 namespace gapwise::contract {
 namespace {

@@ -13,12 +13,11 @@
 #include <QTimer>
 #include <stdexcept>
 
+#include "tests/support/qt/toolkit_testing.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/dialog_form.h"
 #include "ui/toolkit/qt/key_preview.h"
-#include "ui/toolkit/qt/message_box.h"
 #include "ui/toolkit/qt/radio_group.h"
-#include "ui/toolkit/qt/timer.h"
 #include "ui/toolkit/qt/widget.h"
 #include "ui/toolkit/radio_group.h"
 #include "ui/toolkit/services.h"
@@ -40,7 +39,7 @@ struct TSeenBox {
 class TBoxCloser {
  public:
   explicit TBoxCloser(Qt::Key key = Qt::Key_Return) {
-    gapwise::qt::SetMessageBoxObserver([this, key](QMessageBox& box) {
+    gapwise::qt_testing::SetMessageBoxObserver([this, key](QMessageBox& box) {
       const QAbstractButton* ok = box.buttons().value(0);
       const QPoint middle = box.screen()->availableGeometry().center();
       seen.push_back({box.windowTitle(), box.text(), box.icon(),
@@ -52,7 +51,7 @@ class TBoxCloser {
       closedByKey.push_back(!box.isVisible());
     });
   }
-  ~TBoxCloser() { gapwise::qt::SetMessageBoxObserver({}); }
+  ~TBoxCloser() { gapwise::qt_testing::SetMessageBoxObserver({}); }
 
   std::vector<TSeenBox> seen;
   std::vector<bool> closedByKey;
@@ -76,8 +75,9 @@ class TThrowingWidget : public QWidget {
 
 // A timer's remaining time in milliseconds, found through the event dispatcher.
 int RemainingMs(const gapwise::TTimer& timer) {
-  const auto timers =
-      QAbstractEventDispatcher::instance()->registeredTimers(gapwise::qt::QtTimer(timer));
+  QObject* system = gapwise::qt::QtTimer(timer);
+  if (system == nullptr) return -1;  // a timer that ticks only by hand
+  const auto timers = QAbstractEventDispatcher::instance()->registeredTimers(system);
   if (timers.isEmpty()) return -1;
   return QAbstractEventDispatcher::instance()->remainingTime(timers.first().timerId);
 }
@@ -183,19 +183,19 @@ void TToolkitTest::ticksKeepComingWhileAMessageIsOpen() {
   timer.setInterval(5);
   QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
   timer.start();
-  gapwise::qt::SetMessageBoxObserver([&](QMessageBox& box) {
+  gapwise::qt_testing::SetMessageBoxObserver([&](QMessageBox& box) {
     QVERIFY(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
     box.accept();
   });
   gapwise::ShowMessage(nullptr, "x");
-  gapwise::qt::SetMessageBoxObserver({});
+  gapwise::qt_testing::SetMessageBoxObserver({});
   QVERIFY(ticks >= 3);
 }
 
 void TToolkitTest::timerStartsEnabledAndKeepsItsPhase() {
-  gapwise::qt::TTimerDriver::SetManualTicks(false);
+  gapwise::qt_testing::SetManualTicks(false);
   gapwise::TTimer timer;
-  gapwise::qt::TTimerDriver::SetManualTicks(true);
+  gapwise::qt_testing::SetManualTicks(true);
   QVERIFY(timer.Enabled());
   QCOMPARE(timer.Interval(), 1000);
   QTest::qWait(300);

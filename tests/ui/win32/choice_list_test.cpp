@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win32/toolkit_testing.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/radio_group.h"
 #include "ui/toolkit/services.h"
 #include "ui/toolkit/timer.h"
-#include "ui/toolkit/win32/testing.h"
 
 namespace gapwise::win32_test {
 namespace {

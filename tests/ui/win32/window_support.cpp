@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "ui/toolkit/win32/testing.h"
+#include "tests/support/win32/toolkit_testing.h"
 
 namespace gapwise::win32_test {
 
