@@ -214,6 +214,15 @@ TEST(Contract, AMessageBoxHasTheTitleTheTextAndNoIcon) {
   EXPECT_FALSE(boxes[0].ErrorIcon);
 }
 
+TEST(Contract, TimersTickWhileAMessageBoxIsOpen) {
+  TTimer timer(20);
+  int ticks = 0;
+  timer.OnTimer = [&] { ++ticks; };
+  const auto boxes = P().Boxes([] { ShowMessage(nullptr, "x"); }, [&] { return ticks >= 3; });
+  EXPECT_EQ(boxes.size(), 1u);
+  EXPECT_GE(ticks, 3);
+}
+
 struct TFullStop {
   const char* message;
   const char* shown;

@@ -53,10 +53,12 @@ class TFakeProbe : public IToolkitProbe {
     return done();
   }
 
-  std::vector<TBox> Boxes(const std::function<void()>& action) override {
+  std::vector<TBox> Boxes(const std::function<void()>& action,
+                          const std::function<bool()>& closeWhen) override {
     std::vector<TBox> seen;
     TFakeToolkit::Instance().OnBox = [&](const fake::TFakeBox& box) {
       seen.push_back({ApplicationTitle(), box.Text, box.Error});
+      PumpUntil(closeWhen);
     };
     action();
     TFakeToolkit::Instance().OnBox = {};

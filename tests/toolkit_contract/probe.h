@@ -48,8 +48,13 @@ class IToolkitProbe {
 
   // Handles events (timer ticks among them) until done() holds; false when the time is up.
   virtual bool PumpUntil(const std::function<bool()>& done) = 0;
-  // Runs the action; every message or error box that it opens is read and closed with Enter.
-  virtual std::vector<TBox> Boxes(const std::function<void()>& action) = 0;
+  // Runs the action; every message or error box that it opens is read, then closed with Enter
+  // once closeWhen() holds (events are handled meanwhile).
+  virtual std::vector<TBox> Boxes(const std::function<void()>& action,
+                                  const std::function<bool()>& closeWhen) = 0;
+  std::vector<TBox> Boxes(const std::function<void()>& action) {
+    return Boxes(action, [] { return true; });
+  }
 };
 
 // The probe of the backend that the test program is linked with.

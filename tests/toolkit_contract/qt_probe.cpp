@@ -78,11 +78,13 @@ class TQtProbe : public IToolkitProbe {
   }
 
   bool PumpUntil(const std::function<bool()>& done) override { return QTest::qWaitFor(done, 5000); }
-  std::vector<TBox> Boxes(const std::function<void()>& action) override {
+  std::vector<TBox> Boxes(const std::function<void()>& action,
+                          const std::function<bool()>& closeWhen) override {
     std::vector<TBox> seen;
     qt_testing::SetMessageBoxObserver([&](QMessageBox& box) {
       seen.push_back({box.windowTitle().toStdString(), box.text().toStdString(),
                       box.icon() == QMessageBox::Critical});
+      PumpUntil(closeWhen);
       QTest::keyClick(&box, Qt::Key_Return);
     });
     action();

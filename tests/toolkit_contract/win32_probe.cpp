@@ -4,6 +4,7 @@
 
 #include "probe.h"
 #include "tests/support/win32/toolkit_testing.h"
+#include "ui/toolkit/timer.h"
 
 namespace gapwise::contract {
 namespace {
@@ -73,8 +74,19 @@ class TWin32Probe : public IToolkitProbe {
   }
 
   bool PumpUntil(const std::function<bool()>& done) override { return win32_test::PumpUntil(done); }
-  std::vector<TBox> Boxes(const std::function<void()>& action) override {
+  // A timer of the box's own loop closes it once it has been read and closeWhen() holds.
+  std::vector<TBox> Boxes(const std::function<void()>& action,
+                          const std::function<bool()>& closeWhen) override {
     win32_test::TBoxWatcher watcher;
+    watcher.closeByHand = true;
+    HWND closed = nullptr;
+    TTimer poll(10);
+    poll.OnTimer = [&] {
+      if (watcher.open == nullptr || watcher.open == closed || watcher.seen.empty()) return;
+      if (!closeWhen()) return;
+      closed = watcher.open;
+      watcher.CloseWith(VK_RETURN);
+    };
     action();
     std::vector<TBox> seen;
     for (const win32_test::TSeenBox& box : watcher.seen) {

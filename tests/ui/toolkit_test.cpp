@@ -102,7 +102,6 @@ class TToolkitTest : public QObject {
   void errorInAHandlerIsShownAndTheProgramGoesOn();
   void errorInAGuardedHandlerIsShownThere();
   void errorInsideAModalDialogLeavesItOpen();
-  void ticksKeepComingWhileAMessageIsOpen();
   void timerStartsEnabledAndKeepsItsPhase();
   void manualTicksOnlyWhileEnabled();
   void choiceListKeepsItsButtons();
@@ -174,22 +173,6 @@ void TToolkitTest::errorInsideAModalDialogLeavesItOpen() {
   QVERIFY(openAfterError);
   QCOMPARE(closer.seen.size(), std::size_t{1});
   QCOMPARE(closer.seen[0].text, QStringLiteral("bad value."));
-}
-
-// The box runs a real modal loop: a system timer keeps firing while it is open.
-void TToolkitTest::ticksKeepComingWhileAMessageIsOpen() {
-  int ticks = 0;
-  QTimer timer;
-  timer.setInterval(5);
-  QObject::connect(&timer, &QTimer::timeout, [&] { ++ticks; });
-  timer.start();
-  gapwise::qt_testing::SetMessageBoxObserver([&](QMessageBox& box) {
-    QVERIFY(QTest::qWaitFor([&] { return ticks >= 3; }, 5000));
-    box.accept();
-  });
-  gapwise::ShowMessage(nullptr, "x");
-  gapwise::qt_testing::SetMessageBoxObserver({});
-  QVERIFY(ticks >= 3);
 }
 
 void TToolkitTest::timerStartsEnabledAndKeepsItsPhase() {
