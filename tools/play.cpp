@@ -16,11 +16,10 @@
 #include <string>
 
 #include "app/backends.h"
+#include "tests/support/qt/toolkit_testing.h"
 #include "ui/forms/info_dialog.h"
 #include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
-#include "ui/toolkit/qt/message_box.h"
-#include "ui/toolkit/qt/timer.h"
 #include "ui/toolkit/qt/widget.h"
 #include "ui/toolkit/services.h"
 #include "ui/toolkit/timer.h"
@@ -63,8 +62,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   gapwise::TApplication application(argc, argv, "Gapwise", "example.ardentree.Gapwise");
-  gapwise::qt::TTimerDriver::SetManualTicks(true);
-  gapwise::qt::SetMessageBoxObserver([](QMessageBox& box) {
+  gapwise::qt_testing::SetManualTicks(true);
+  gapwise::qt_testing::SetMessageBoxObserver([](QMessageBox& box) {
     box.repaint();  // seen, then closed
     box.done(0);
   });

@@ -7,11 +7,11 @@
 #include <string>
 
 #include "settings/empty_registry.h"
+#include "tests/support/qt/toolkit_testing.h"
 #include "tools/screenshot_plan.h"
 #include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/application.h"
-#include "ui/toolkit/qt/timer.h"
 #include "ui/toolkit/qt/widget.h"
 #include "ui/toolkit/services.h"
 
@@ -72,6 +72,6 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: gapwise-screenshot SEED OUTDIR\n");
     return 2;
   }
-  gapwise::qt::TTimerDriver::SetManualTicks(true);
+  gapwise::qt_testing::SetManualTicks(true);
   return gapwise::Run(seed, args[2]);
 }

@@ -20,9 +20,9 @@
 
 #include "settings/hive/hive_registry.h"
 #include "settings/store.h"
+#include "tests/support/qt/toolkit_testing.h"
 #include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
-#include "ui/toolkit/qt/message_box.h"
 #include "ui/toolkit/qt/radio_group.h"
 #include "ui/toolkit/qt/widget.h"
 #include "ui/toolkit/radio_group.h"
@@ -97,23 +97,23 @@ class TTempHives {
 class TBoxes {
  public:
   TBoxes() {
-    qt::SetMessageBoxObserver([this](QMessageBox& box) {
+    qt_testing::SetMessageBoxObserver([this](QMessageBox& box) {
       texts.push_back(box.text());
       icons.push_back(box.icon());
       titles.push_back(box.windowTitle());
       if (whileOpen) whileOpen();
       QTest::keyClick(&box, Qt::Key_Return);
     });
-    qt::SetBeepObserver([this] { ++beeps; });
+    qt_testing::SetBeepObserver([this] { ++beeps; });
   }
   ~TBoxes() {
     CloseStrayBoxes();
-    qt::SetBeepObserver({});
+    qt_testing::SetBeepObserver({});
   }
 
   // A box that no test expects is closed at once with a warning, so that a test never hangs.
   static void CloseStrayBoxes() {
-    qt::SetMessageBoxObserver([](QMessageBox& box) {
+    qt_testing::SetMessageBoxObserver([](QMessageBox& box) {
       qWarning("unexpected message box: %s", qPrintable(box.text()));
       box.done(0);
     });

@@ -8,11 +8,10 @@
 #include <QTest>
 #include <QWidget>
 
+#include "tests/support/qt/toolkit_testing.h"
 #include "ui/help.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/application.h"
-#include "ui/toolkit/qt/message_box.h"
-#include "ui/toolkit/qt/shell.h"
 #include "ui/toolkit/services.h"
 #include "ui/toolkit/timer.h"
 
@@ -28,8 +27,8 @@ struct TObserved {
   int ticksWhileOpen = 0;
 
   TObserved() {
-    gapwise::qt::SetFileOpener([this](const QString& path) { opened << path; });
-    gapwise::qt::SetMessageBoxObserver([this](QMessageBox& box) {
+    gapwise::qt_testing::SetFileOpener([this](const QString& path) { opened << path; });
+    gapwise::qt_testing::SetMessageBoxObserver([this](QMessageBox& box) {
       messages << box.text();
       const int before = ticks;
       if (timer != nullptr)
@@ -39,8 +38,8 @@ struct TObserved {
     });
   }
   ~TObserved() {
-    gapwise::qt::SetFileOpener({});
-    gapwise::qt::SetMessageBoxObserver({});
+    gapwise::qt_testing::SetFileOpener({});
+    gapwise::qt_testing::SetMessageBoxObserver({});
   }
 };
 

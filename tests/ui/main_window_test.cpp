@@ -5,10 +5,9 @@
 
 #include "form_support.h"
 #include "tests/forms/form_rows.h"
+#include "tests/support/qt/toolkit_testing.h"
 #include "ui/puzzle_area.h"
 #include "ui/toolkit/controls.h"
-#include "ui/toolkit/qt/shell.h"
-#include "ui/toolkit/qt/timer.h"
 #include "ui/toolkit/timer.h"
 #include "ui_test_main.h"
 
@@ -497,9 +496,9 @@ void TMainWindowTest::failedLoadHoldsTheCountdownBehindItsBox() {
   hives.WriteUserHive("\"showr\"=dword:0\r\n\"timelimit\"=dword:1\r\n\"ops\"=dword:1\r\n");
   TBoxes boxes;
   boxes.whileOpen = [] { QTest::qWait(1600); };
-  gapwise::qt::TTimerDriver::SetManualTicks(false);
+  gapwise::qt_testing::SetManualTicks(false);
   auto form = MakeForm(hives, 5);
-  gapwise::qt::TTimerDriver::SetManualTicks(true);
+  gapwise::qt_testing::SetManualTicks(true);
   QCOMPARE(boxes.texts, (std::vector<QString>{"Invalid data type for 'ops'"}));
   QCOMPARE(Counters(*form), (QStringList{"0", "0", "0"}));
   QCOMPARE(Q(form->Label13->Caption()), QStringLiteral("1"));
@@ -517,11 +516,11 @@ void TMainWindowTest::helpOpensTheInstalledFile() {
   help.close();
   hives.WriteMachineHive("\"AppPath\"=\"" + folder.toUtf8() + "\"\r\n");
   QStringList opened;
-  gapwise::qt::SetFileOpener([&](const QString& path) { opened << path; });
+  gapwise::qt_testing::SetFileOpener([&](const QString& path) { opened << path; });
   auto form = OpenForm(hives);
   QCOMPARE(Q(form->InstallFolder()), folder);
   QTest::mouseClick(W(form->Button5), Qt::LeftButton);
-  gapwise::qt::SetFileOpener({});
+  gapwise::qt_testing::SetFileOpener({});
   QCOMPARE(opened, QStringList{folder + "/gapwise.chm"});
 }
 

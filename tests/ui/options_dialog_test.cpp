@@ -21,9 +21,9 @@
 #include "dialog_support.h"
 #include "settings/hive/hive_registry.h"
 #include "settings/store.h"
+#include "tests/support/qt/toolkit_testing.h"
 #include "ui/forms/options_dialog.h"
 #include "ui/toolkit/form.h"
-#include "ui/toolkit/qt/message_box.h"
 #include "ui/toolkit/qt/widget.h"
 #include "ui_test_main.h"
 
@@ -79,13 +79,13 @@ struct TMessages {
   QStringList texts;
   QList<QMessageBox::Icon> icons;
   TMessages() {
-    gapwise::qt::SetMessageBoxObserver([this](QMessageBox& box) {
+    gapwise::qt_testing::SetMessageBoxObserver([this](QMessageBox& box) {
       texts << box.text();
       icons << box.icon();
       box.button(QMessageBox::Ok)->click();
     });
   }
-  ~TMessages() { gapwise::qt::SetMessageBoxObserver({}); }
+  ~TMessages() { gapwise::qt_testing::SetMessageBoxObserver({}); }
 };
 
 void PressOk(QWidget& dialog) {

@@ -4,15 +4,15 @@
 
 #include <QTest>
 
+#include "tests/support/qt/toolkit_testing.h"
 #include "ui/toolkit/qt/application.h"
-#include "ui/toolkit/qt/timer.h"
 #include "ui/toolkit/services.h"
 
 #define GAPWISE_UI_TEST_MAIN(TestClass)                       \
   int main(int argc, char** argv) {                           \
     gapwise::qt::PreferOffscreenWithoutDisplay();             \
     gapwise::TApplication application(argc, argv, "Gapwise"); \
-    gapwise::qt::TTimerDriver::SetManualTicks(true);          \
+    gapwise::qt_testing::SetManualTicks(true);                \
     TestClass test;                                           \
     QTEST_SET_MAIN_SOURCE_PATH                                \
     return QTest::qExec(&test, argc, argv);                   \

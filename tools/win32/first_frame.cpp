@@ -12,10 +12,10 @@
 #include <memory>
 
 #include "app/backends.h"
+#include "tests/support/win32/toolkit_testing.h"
 #include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
-#include "ui/toolkit/win32/testing.h"
 
 namespace {
 

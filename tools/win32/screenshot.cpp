@@ -12,11 +12,11 @@
 #include <vector>
 
 #include "settings/empty_registry.h"
+#include "tests/support/win32/toolkit_testing.h"
 #include "tools/screenshot_plan.h"
 #include "ui/forms/main_window.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/services.h"
-#include "ui/toolkit/win32/testing.h"
 
 namespace gapwise {
 namespace {

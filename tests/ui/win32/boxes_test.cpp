@@ -1,5 +1,5 @@
-// The Win32 backend's message and error boxes (read and closed through a CBT hook), errors that
-// escape a click or a tick, and the services: the file test and the seed.
+// The Win32 backend's message boxes (read and closed through a CBT hook) beyond the toolkit's
+// contract, an error that escapes a tick, and the services: the file test and the seed.
 #include "window_support.h"
 
 #include <gtest/gtest.h>
@@ -46,49 +46,6 @@ TEST(Message, ItsOwnerTakesNoInputWhileItIsOpen) {
   ASSERT_EQ(watcher.seen.size(), 1u);
   EXPECT_FALSE(watcher.seen[0].ownerEnabled);
   EXPECT_TRUE(IsWindowEnabled(H(form)));
-}
-
-struct TFullStop {
-  const char* message;
-  const char* shown;
-};
-
-class ErrorBox : public testing::TestWithParam<TFullStop> {};
-
-TEST_P(ErrorBox, HasTheTitleAnErrorIconAndAFullStopAfterALetterOrDigit) {
-  TBoxWatcher watcher;
-  ShowError(GetParam().message);
-  ASSERT_EQ(watcher.seen.size(), 1u);
-  EXPECT_EQ(watcher.seen[0].title, "Gapwise");
-  EXPECT_EQ(watcher.seen[0].text, GetParam().shown);
-  EXPECT_TRUE(watcher.seen[0].icon);
-  EXPECT_EQ(watcher.seen[0].buttons, std::vector<std::string>{"OK"});
-}
-
-INSTANTIATE_TEST_SUITE_P(Messages, ErrorBox,
-                         testing::Values(TFullStop{"Failed to get data", "Failed to get data."},
-                                         TFullStop{"Error 5", "Error 5."},
-                                         TFullStop{"Invalid data type for 'ops'",
-                                                   "Invalid data type for 'ops'"},
-                                         TFullStop{"Done.", "Done."}, TFullStop{"a/", "a/."}));
-
-TEST(ErrorBox, AnErrorInAClickIsShownAndTheProgramGoesOn) {
-  TForm form(nullptr, bsSingle);
-  form.SetClientSize(200, 100);
-  auto* button = form.Make<TButton>(TRect{10, 10, 80, 25}, "Check");
-  int after = 0;
-  button->OnClick = [&] {
-    throw std::runtime_error("'x' is not a valid integer value");
-    ++after;  // never reached
-  };
-  form.Show();
-  TBoxWatcher watcher;
-  SendMessageW(H(*button), BM_CLICK, 0, 0);
-  SendMessageW(H(*button), BM_CLICK, 0, 0);
-  ASSERT_EQ(watcher.seen.size(), 2u);
-  EXPECT_EQ(watcher.seen[1].text, "'x' is not a valid integer value.");
-  EXPECT_TRUE(watcher.seen[1].icon);
-  EXPECT_EQ(after, 0);
 }
 
 TEST(ErrorBox, AnErrorInATickIsShownAndTheTimerGoesOn) {

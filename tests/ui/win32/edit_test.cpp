@@ -7,9 +7,9 @@
 #include <cstring>
 #include <string>
 
+#include "tests/support/win32/toolkit_testing.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
-#include "ui/toolkit/win32/testing.h"
 
 namespace gapwise::win32_test {
 namespace {

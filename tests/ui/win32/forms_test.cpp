@@ -8,10 +8,10 @@
 #include <algorithm>
 #include <string>
 
+#include "tests/support/win32/toolkit_testing.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/timer.h"
-#include "ui/toolkit/win32/testing.h"
 
 namespace gapwise::win32_test {
 namespace {

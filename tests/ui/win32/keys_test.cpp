@@ -1,4 +1,5 @@
-// The Win32 backend's keys: key preview, and the dialog keys Tab, Shift+Tab, the arrows and Enter.
+// The Win32 backend's keys beyond the toolkit's contract: the first tab stop, function keys,
+// arrows without a focused control, and Enter and Esc in a dialog.
 #include "window_support.h"
 
 #include <gtest/gtest.h>
@@ -7,30 +8,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win32/toolkit_testing.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/radio_group.h"
 #include "ui/toolkit/timer.h"
-#include "ui/toolkit/win32/testing.h"
 
 namespace gapwise::win32_test {
 namespace {
-
-// Shift held down, as the keyboard state that the loop reads says.
-class TShiftDown {
- public:
-  TShiftDown() { Set(0x80); }
-  ~TShiftDown() { Set(0); }
-
- private:
-  static void Set(BYTE state) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = state;
-    keys[VK_LSHIFT] = state;
-    SetKeyboardState(keys);
-  }
-};
 
 // A main window with key preview, a default button, and its controls in a given tab order.
 struct TKeyWindow {
@@ -69,90 +54,6 @@ struct TKeyWindow {
 TEST(Keys, TheFirstTabStopHasTheFocusWhenTheWindowOpens) {
   TKeyWindow keys;  // the choice list has no items: Check comes first
   EXPECT_EQ(keys.Focus(), H(*keys.check));
-}
-
-TEST(Keys, PreviewSeesKeysAndCharactersBeforeTheFocusedControl) {
-  TForm window(nullptr, bsSingle);
-  window.SetClientSize(200, 100);
-  auto* edit = window.Make<TEdit>(TRect{10, 10, 60, 24});
-  std::vector<std::string> events;
-  window.SetKeyPreview(true);
-  window.OnKeyDown = [&](TKey key) {
-    events.push_back("form-down:" + std::to_string(static_cast<int>(key)));
-  };
-  window.OnKeyPress = [&](char c) { events.push_back(std::string("form-press:") + c); };
-  edit->OnKeyPress = [&](char& c) { events.push_back(std::string("edit-press:") + c); };
-  window.Show();
-  edit->SetFocus();
-  PressKey('7');
-  EXPECT_EQ(events, (std::vector<std::string>{"form-down:55", "form-press:7", "edit-press:7"}));
-  EXPECT_EQ(edit->Text(), "7");
-}
-
-TEST(Keys, TabAndShiftTabFollowTheTabOrderAndReachNoKeyHandler) {
-  TKeyWindow keys;
-  keys.check->SetFocus();
-  PressKey(VK_TAB);
-  EXPECT_EQ(keys.Focus(), H(*keys.options));
-  PressKey(VK_TAB);
-  PressKey(VK_TAB);  // the list has no selection, so it is no stop: round to Check
-  EXPECT_EQ(keys.Focus(), H(*keys.check));
-  {
-    TShiftDown shift;
-    PressKey(VK_TAB);
-  }
-  EXPECT_EQ(keys.Focus(), H(*keys.exit));
-  EXPECT_TRUE(keys.events.empty());
-}
-
-TEST(Keys, ArrowsMoveBetweenControlsOfTheSameParentWrappingAndReachNoKeyHandler) {
-  TKeyWindow keys;
-  keys.check->SetFocus();
-  PressKey(VK_DOWN);
-  EXPECT_EQ(keys.Focus(), H(*keys.options));
-  PressKey(VK_RIGHT);
-  EXPECT_EQ(keys.Focus(), H(*keys.exit));
-  PressKey(VK_DOWN);  // the list without items is skipped: round to Check
-  EXPECT_EQ(keys.Focus(), H(*keys.check));
-  PressKey(VK_UP);
-  EXPECT_EQ(keys.Focus(), H(*keys.exit));
-  EXPECT_TRUE(keys.events.empty());
-}
-
-TEST(Keys, AnArrowIntoTheChoiceListSelectsTheButtonItReachesAndMovesWithinIt) {
-  TKeyWindow keys;
-  keys.group->SetItems({"12", "21", "13", "31"});
-  keys.check->SetFocus();
-  PressKey(VK_UP);  // back from Check: the list, entered at its last button
-  EXPECT_EQ(keys.Focus(), Item(*keys.group, 3));
-  EXPECT_EQ(keys.group->ItemIndex(), 3);
-  PressKey(VK_DOWN);  // within the list, wrapping
-  EXPECT_EQ(keys.Focus(), Item(*keys.group, 0));
-  EXPECT_EQ(keys.group->ItemIndex(), 0);
-  EXPECT_EQ(keys.events, (std::vector<std::string>{"choice:3", "choice:0"}));
-  keys.events.clear();
-  keys.check->SetFocus();
-  {
-    TShiftDown shift;
-    PressKey(VK_TAB);  // Tab enters the list at its selected button
-  }
-  EXPECT_EQ(keys.Focus(), Item(*keys.group, 0));
-  EXPECT_TRUE(keys.events.empty());
-}
-
-TEST(Keys, EnterPressesTheFocusedButtonElseTheDefaultOne) {
-  TKeyWindow keys;
-  keys.group->SetItems({"12", "21", "13", "31"});
-  keys.group->SetItemIndex(1);
-  keys.options->SetFocus();
-  PressKey(VK_RETURN);
-  EXPECT_EQ(keys.events, std::vector<std::string>{"click:Options"});
-  EXPECT_EQ(keys.Focus(), H(*keys.options));
-  keys.events.clear();
-  SetFocus(Item(*keys.group, 1));
-  PressKey(VK_RETURN);
-  EXPECT_EQ(keys.events, std::vector<std::string>{"click:Check"});
-  EXPECT_EQ(keys.Focus(), Item(*keys.group, 1)) << "the default button took the focus";
 }
 
 TEST(Keys, F2AndF3ReachTheKeyPreviewAsTheProgramsFunctionKeys) {

@@ -8,10 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/win32/toolkit_testing.h"
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/radio_group.h"
-#include "ui/toolkit/win32/testing.h"
+#include "ui/toolkit/win32/accessibility.h"
 
 namespace gapwise::win32_test {
 namespace {

@@ -1,29 +1,14 @@
-// The Win32 backend's timers: SetTimer ticks that go on while a message is open, and their phase
-// when a timer is enabled again.
+// The Win32 backend's timers: their phase when a timer is enabled again.
 #include "window_support.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "ui/toolkit/services.h"
 #include "ui/toolkit/timer.h"
 
 namespace gapwise::win32_test {
 namespace {
-
-TEST(Timer, TicksKeepComingWhileAMessageIsOpen) {
-  TBoxWatcher watcher;
-  watcher.closeByHand = true;
-  TTimer timer(20);
-  int ticks = 0;
-  timer.OnTimer = [&] {
-    if (++ticks == 3 && watcher.open != nullptr) watcher.CloseWith(VK_RETURN);
-  };
-  ShowMessage(nullptr, "x");
-  EXPECT_GE(ticks, 3);
-  EXPECT_EQ(watcher.seen.size(), 1u);
-}
 
 double MsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();

@@ -1,13 +1,9 @@
-// The Win32 window tests' shared helpers, and their main(): the game's application object, which
-// shows escaping errors, around every test.
+// The Win32 window tests' shared helpers.
 #include "window_support.h"
-
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 
-#include "ui/toolkit/services.h"
-#include "ui/toolkit/win32/testing.h"
+#include "tests/support/win32/toolkit_testing.h"
 
 namespace gapwise::win32_test {
 
@@ -136,9 +132,3 @@ void TBoxWatcher::Seen(HWND box) {
 }
 
 }  // namespace gapwise::win32_test
-
-int main(int argc, char** argv) {
-  testing::InitGoogleTest(&argc, argv);
-  gapwise::TApplication application(argc, argv, "Gapwise");
-  return RUN_ALL_TESTS();
-}

@@ -1,10 +1,12 @@
 #include "ui/toolkit/fake/fake_toolkit.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "ui/toolkit/controls.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/radio_group.h"
+#include "ui/toolkit/timer.h"
 
 namespace gapwise::fake {
 namespace {
@@ -121,13 +123,23 @@ class TFakeForm : public TFakeDriver<IFormDriver> {
   TForm& form_;
 };
 
+}  // namespace
+
+// Notes whether it runs, so that TickTimers can tick it.
 class TFakeTimer : public ITimerDriver {
  public:
-  bool Start(int /*intervalMs*/) override { return true; }
-  void Stop() override {}
-};
+  explicit TFakeTimer(TTimer& timer) : timer_(timer) {}
+  ~TFakeTimer() override { Stop(); }
+  bool Start(int /*intervalMs*/) override {
+    Stop();
+    TFakeToolkit::Instance().running_.push_back(&timer_);
+    return true;
+  }
+  void Stop() override { std::erase(TFakeToolkit::Instance().running_, &timer_); }
 
-}  // namespace
+ private:
+  TTimer& timer_;
+};
 
 TFakeToolkit& TFakeToolkit::Instance() {
   static TFakeToolkit toolkit;
@@ -194,8 +206,15 @@ std::unique_ptr<IControlDriver> TFakeToolkit::CreateStaticText(TStaticText&, ICo
   return std::make_unique<TFakeDriver<IControlDriver>>();
 }
 
-std::unique_ptr<ITimerDriver> TFakeToolkit::CreateTimer(TTimer&) {
-  return std::make_unique<TFakeTimer>();
+std::unique_ptr<ITimerDriver> TFakeToolkit::CreateTimer(TTimer& timer) {
+  return std::make_unique<TFakeTimer>(timer);
+}
+
+void TFakeToolkit::TickTimers() {
+  const std::vector<TTimer*> running = running_;
+  for (TTimer* timer : running) {
+    if (std::ranges::find(running_, timer) != running_.end()) timer->Fire();
+  }
 }
 
 void TFakeToolkit::ShowBox(TFakeBox box) {

@@ -1,6 +1,6 @@
 // A toolkit without a screen, for tests of the forms' logic: every driver records what it was
 // told, modal forms and message boxes run a test's handler instead of an event loop, timers tick
-// only through TTimer::Fire, and the shell's opener records the paths it is given.
+// only through TTimer::Fire or TickTimers, and the shell's opener records the paths it is given.
 #pragma once
 
 #include <cstdint>
@@ -56,6 +56,8 @@ class TFakeToolkit : public IToolkit {
   std::vector<std::string> Announced;
   std::uint32_t NextSeed = 1;
   const IControlDriver* Focus = nullptr;
+  // The time of one interval passes: every running timer ticks once.
+  void TickTimers();
 
   void Start(int& argc, char** argv, const std::string& desktopId) override;
   void Stop() override {}
@@ -85,7 +87,9 @@ class TFakeToolkit : public IToolkit {
   char PathDelimiter() const override { return '/'; }
 
  private:
+  friend class TFakeTimer;
   void ShowBox(TFakeBox box);
+  std::vector<TTimer*> running_;
 };
 
 // The toolkit's state of a control.

@@ -5,7 +5,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
 #include <QWindow>
 
 #include "ui/toolkit/qt/fonts.h"
@@ -14,17 +13,7 @@
 namespace gapwise::qt {
 namespace {
 
-MessageBoxObserver& Observer() {
-  static MessageBoxObserver observer;
-  return observer;
-}
-
-std::function<void()>& BeepObserver() {
-  static std::function<void()> observer;
-  return observer;
-}
-
-// Runs the box's own modal loop, in which timers keep firing; the observer sees it once it runs.
+// Runs the box's own modal loop, in which timers keep firing.
 void Run(QMessageBox& box) {
   QPushButton* ok = box.addButton(QMessageBox::Ok);
   ok->setIcon(QIcon());  // a plain "OK", as the platform's message boxes have
@@ -37,9 +26,6 @@ void Run(QMessageBox& box) {
     frame.moveCenter(screen->availableGeometry().center());
     box.move(frame.topLeft());
   }
-  QTimer::singleShot(0, &box, [&box] {
-    if (Observer()) Observer()(box);
-  });
   box.exec();
 }
 
@@ -57,15 +43,7 @@ void ShowMessage(QWidget* owner, const QString& text) {
 }
 
 void Beep() {
-  if (BeepObserver()) {
-    BeepObserver()();
-  } else {
-    QApplication::beep();
-  }
-}
-
-void SetBeepObserver(std::function<void()> observer) {
-  BeepObserver() = std::move(observer);
+  QApplication::beep();
 }
 
 void ShowError(const QString& message) {
@@ -73,10 +51,6 @@ void ShowError(const QString& message) {
                   QMessageBox::NoButton);
   box.setTextFormat(Qt::PlainText);
   Run(box);
-}
-
-void SetMessageBoxObserver(MessageBoxObserver observer) {
-  Observer() = std::move(observer);
 }
 
 }  // namespace gapwise::qt

@@ -2,9 +2,7 @@
 #pragma once
 
 #include <QString>
-#include <functional>
 
-class QMessageBox;
 class QWidget;
 
 namespace gapwise::qt {
@@ -16,15 +14,7 @@ void ShowMessage(QWidget* owner, const QString& text);
 // The system's default beep; returns at once.
 void Beep();
 
-// Called instead of sounding the beep, so that a test can count beeps. An empty one restores it.
-void SetBeepObserver(std::function<void()> observer);
-
 // The error box: application title, error icon. Returns when it was closed.
 void ShowError(const QString& message);
-
-// Called with every message or error box once it is open and running its own loop, so that a
-// test can read it and close it. An empty observer removes it.
-using MessageBoxObserver = std::function<void(QMessageBox& box)>;
-void SetMessageBoxObserver(MessageBoxObserver observer);
 
 }  // namespace gapwise::qt

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QUrl>
-#include <utility>
 
 namespace gapwise::qt {
 namespace {
@@ -15,15 +14,6 @@ QUrl FileUrl(const QString& path) {
   return QUrl::fromLocalFile(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
 }
 
-void OpenOnDesktop(const QString& path) {
-  QDesktopServices::openUrl(FileUrl(path));
-}
-
-FileOpener& CurrentOpener() {
-  static FileOpener opener = OpenOnDesktop;
-  return opener;
-}
-
 }  // namespace
 
 bool FileExists(const QString& path) {
@@ -32,11 +22,7 @@ bool FileExists(const QString& path) {
 }
 
 void OpenWithDesktop(const QString& path) {
-  CurrentOpener()(path);
-}
-
-void SetFileOpener(FileOpener opener) {
-  CurrentOpener() = opener ? std::move(opener) : FileOpener(OpenOnDesktop);
+  QDesktopServices::openUrl(FileUrl(path));
 }
 
 }  // namespace gapwise::qt

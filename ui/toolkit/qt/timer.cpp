@@ -6,19 +6,10 @@
 #include "ui/toolkit/timer.h"
 
 namespace gapwise::qt {
-namespace {
 
-bool& ManualTicks() {
-  static bool manual = false;
-  return manual;
-}
-
-}  // namespace
-
-TTimerDriver::TTimerDriver(TTimer& timer) : timer_(timer), manual_(ManualTicks()) {}
+TTimerDriver::TTimerDriver(TTimer& timer) : timer_(timer) {}
 
 bool TTimerDriver::Start(int intervalMs) {
-  if (manual_) return true;
   id_ = startTimer(intervalMs, Qt::PreciseTimer);
   return id_ != 0;
 }
@@ -26,10 +17,6 @@ bool TTimerDriver::Start(int intervalMs) {
 void TTimerDriver::Stop() {
   if (id_ != 0) killTimer(id_);
   id_ = 0;
-}
-
-void TTimerDriver::SetManualTicks(bool manual) {
-  ManualTicks() = manual;
 }
 
 void TTimerDriver::timerEvent(QTimerEvent* event) {

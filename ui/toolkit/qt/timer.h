@@ -1,4 +1,4 @@
-// The timer's driver: a system timer of Qt's event loop, or ticks delivered only by hand.
+// The timer's driver: a system timer of Qt's event loop.
 #pragma once
 
 #include <QObject>
@@ -19,16 +19,11 @@ class TTimerDriver : public QObject, public ITimerDriver {
   void Stop() override;
   int Id() const { return id_; }
 
-  // For tests: with manual ticks, timers made afterwards start no system timer, and ticks come
-  // only through TTimer::Fire.
-  static void SetManualTicks(bool manual);
-
  protected:
   void timerEvent(QTimerEvent* event) override;
 
  private:
   TTimer& timer_;
-  bool manual_;
   int id_ = 0;
 };
 

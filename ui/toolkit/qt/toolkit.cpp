@@ -1,4 +1,5 @@
-// The Qt backend: the toolkit that the program's windows are shown with on Linux.
+#include "ui/toolkit/qt/toolkit.h"
+
 #include <QApplication>
 #include <chrono>
 #include <memory>
@@ -14,80 +15,94 @@
 #include "ui/toolkit/services.h"
 
 namespace gapwise::qt {
-namespace {
 
-class TQtToolkit : public IToolkit {
- public:
-  void Start(int& argc, char** argv, const std::string& desktopId) override {
-    application_ = std::make_unique<TQtApplication>(argc, argv);
-    QGuiApplication::setApplicationName(QtText(ApplicationTitle()));
-    if (!desktopId.empty()) QGuiApplication::setDesktopFileName(QtText(desktopId));
-  }
-  void Stop() override { application_.reset(); }
-  int Run(TForm& mainForm) override {
-    mainForm.Show();
-    return QApplication::exec();
-  }
+TQtToolkit::TQtToolkit() = default;
+TQtToolkit::~TQtToolkit() = default;
 
-  std::unique_ptr<IFormDriver> CreateForm(TForm& form, IFormDriver* owner,
-                                          TFormBorder border) override {
-    return MakeForm(form, owner, border);
-  }
-  std::unique_ptr<IPanelDriver> CreatePanel(gapwise::TPanel& /*panel*/,
-                                            IControlDriver& parent) override {
-    return MakePanel(WidgetOf(parent));
-  }
-  std::unique_ptr<ILabelDriver> CreateLabel(TLabel& /*label*/, IControlDriver& parent) override {
-    return MakeLabel(WidgetOf(parent));
-  }
-  std::unique_ptr<IColumnLabelDriver> CreateColumnLabel(TColumnLabel& /*label*/,
-                                                        IControlDriver& parent) override {
-    return MakeColumnLabel(WidgetOf(parent));
-  }
-  std::unique_ptr<IButtonDriver> CreateButton(TButton& button, IControlDriver& parent) override {
-    return MakeButton(button, WidgetOf(parent));
-  }
-  std::unique_ptr<ICheckBoxDriver> CreateCheckBox(TCheckBox& /*box*/,
-                                                  IControlDriver& parent) override {
-    return MakeCheckBox(WidgetOf(parent));
-  }
-  std::unique_ptr<IEditDriver> CreateEdit(TEdit& edit, IControlDriver& parent) override {
-    return MakeEdit(edit, WidgetOf(parent));
-  }
-  std::unique_ptr<IRadioGroupDriver> CreateRadioGroup(gapwise::TRadioGroup& group,
-                                                      IControlDriver& parent) override {
-    return MakeRadioGroup(group, WidgetOf(parent));
-  }
-  std::unique_ptr<IControlDriver> CreateStaticText(gapwise::TStaticText& /*text*/,
-                                                   IControlDriver& parent) override {
-    return MakeStaticText(WidgetOf(parent));
-  }
-  std::unique_ptr<ITimerDriver> CreateTimer(TTimer& timer) override {
-    return std::make_unique<TTimerDriver>(timer);
-  }
+void TQtToolkit::Start(int& argc, char** argv, const std::string& desktopId) {
+  application_ = std::make_unique<TQtApplication>(argc, argv);
+  QGuiApplication::setApplicationName(QtText(ApplicationTitle()));
+  if (!desktopId.empty()) QGuiApplication::setDesktopFileName(QtText(desktopId));
+}
 
-  void ShowMessage(TForm* owner, const std::string& text) override {
-    qt::ShowMessage(owner ? WidgetOf(owner->Driver()) : nullptr, QtText(text));
-  }
-  void ShowError(const std::string& text) override {
-    qt::ShowError(QString::fromLocal8Bit(text.c_str()));
-  }
-  void Beep() override { qt::Beep(); }
-  void ShellOpen(TForm* /*owner*/, const std::string& path) override {
-    OpenWithDesktop(QtText(path));
-  }
-  bool FileExists(const std::string& path) override { return qt::FileExists(QtText(path)); }
-  // Linux's monotonic clock counts nanoseconds from boot.
-  std::uint32_t Seed() override {
-    return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  }
-  char PathDelimiter() const override { return '/'; }
+void TQtToolkit::Stop() {
+  application_.reset();
+}
 
- private:
-  std::unique_ptr<TQtApplication> application_;
-};
+int TQtToolkit::Run(TForm& mainForm) {
+  mainForm.Show();
+  return QApplication::exec();
+}
 
-}  // namespace
+std::unique_ptr<IFormDriver> TQtToolkit::CreateForm(TForm& form, IFormDriver* owner,
+                                                    TFormBorder border) {
+  return MakeForm(form, owner, border);
+}
+
+std::unique_ptr<IPanelDriver> TQtToolkit::CreatePanel(gapwise::TPanel& /*panel*/,
+                                                      IControlDriver& parent) {
+  return MakePanel(WidgetOf(parent));
+}
+
+std::unique_ptr<ILabelDriver> TQtToolkit::CreateLabel(TLabel& /*label*/, IControlDriver& parent) {
+  return MakeLabel(WidgetOf(parent));
+}
+
+std::unique_ptr<IColumnLabelDriver> TQtToolkit::CreateColumnLabel(TColumnLabel& /*label*/,
+                                                                  IControlDriver& parent) {
+  return MakeColumnLabel(WidgetOf(parent));
+}
+
+std::unique_ptr<IButtonDriver> TQtToolkit::CreateButton(TButton& button, IControlDriver& parent) {
+  return MakeButton(button, WidgetOf(parent));
+}
+
+std::unique_ptr<ICheckBoxDriver> TQtToolkit::CreateCheckBox(TCheckBox& /*box*/,
+                                                            IControlDriver& parent) {
+  return MakeCheckBox(WidgetOf(parent));
+}
+
+std::unique_ptr<IEditDriver> TQtToolkit::CreateEdit(TEdit& edit, IControlDriver& parent) {
+  return MakeEdit(edit, WidgetOf(parent));
+}
+
+std::unique_ptr<IRadioGroupDriver> TQtToolkit::CreateRadioGroup(gapwise::TRadioGroup& group,
+                                                                IControlDriver& parent) {
+  return MakeRadioGroup(group, WidgetOf(parent));
+}
+
+std::unique_ptr<IControlDriver> TQtToolkit::CreateStaticText(gapwise::TStaticText& /*text*/,
+                                                             IControlDriver& parent) {
+  return MakeStaticText(WidgetOf(parent));
+}
+
+std::unique_ptr<ITimerDriver> TQtToolkit::CreateTimer(TTimer& timer) {
+  return std::make_unique<TTimerDriver>(timer);
+}
+
+void TQtToolkit::ShowMessage(TForm* owner, const std::string& text) {
+  qt::ShowMessage(owner ? WidgetOf(owner->Driver()) : nullptr, QtText(text));
+}
+
+void TQtToolkit::ShowError(const std::string& text) {
+  qt::ShowError(QString::fromLocal8Bit(text.c_str()));
+}
+
+void TQtToolkit::Beep() {
+  qt::Beep();
+}
+
+void TQtToolkit::ShellOpen(TForm* /*owner*/, const std::string& path) {
+  OpenWithDesktop(QtText(path));
+}
+
+bool TQtToolkit::FileExists(const std::string& path) {
+  return qt::FileExists(QtText(path));
+}
+
+std::uint32_t TQtToolkit::Seed() {
+  return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
 
 QWidget* WidgetOf(const IControlDriver& driver) {
   const auto* holder = dynamic_cast<const TWidgetHolder*>(&driver);
@@ -95,12 +110,3 @@ QWidget* WidgetOf(const IControlDriver& driver) {
 }
 
 }  // namespace gapwise::qt
-
-namespace gapwise {
-
-IToolkit& Toolkit() {
-  static qt::TQtToolkit toolkit;
-  return toolkit;
-}
-
-}  // namespace gapwise

@@ -6,7 +6,6 @@
 #include "ui/toolkit/radio_group.h"
 #include "ui/toolkit/win32/control_parts.h"
 #include "ui/toolkit/win32/controls.h"
-#include "ui/toolkit/win32/testing.h"
 
 namespace gapwise::win32 {
 namespace {
@@ -127,10 +126,6 @@ class TRadioGroupWindow : public TDriver<IRadioGroupDriver> {
 
   void Clicked(int index) { group_.ItemClicked(index); }
   int ItemIndex() const { return index_; }
-  HWND Item(int index) const {
-    return index >= 0 && index < count_ ? buttons_[static_cast<std::size_t>(index)]->Handle()
-                                        : nullptr;
-  }
 
   // Named by its caption unless the program names it.
   std::wstring ReadName() const override {
@@ -200,11 +195,6 @@ void TRadioButtonWindow::Command(WORD code) {
 
 std::unique_ptr<IRadioGroupDriver> MakeRadioGroup(TRadioGroup& group, TWindow& parent) {
   return std::make_unique<TRadioGroupWindow>(group, parent);
-}
-
-void* NativeItem(const TRadioGroup& group, int index) {
-  const auto* window = dynamic_cast<const TRadioGroupWindow*>(WindowOf(group.Driver()));
-  return window != nullptr ? window->Item(index) : nullptr;
 }
 
 }  // namespace gapwise::win32

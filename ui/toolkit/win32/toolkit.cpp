@@ -15,7 +15,6 @@
 #include "ui/toolkit/win32/controls.h"
 #include "ui/toolkit/win32/form.h"
 #include "ui/toolkit/win32/native.h"
-#include "ui/toolkit/win32/testing.h"
 
 namespace gapwise::win32 {
 namespace {
@@ -206,24 +205,6 @@ class TWin32Toolkit : public IToolkit {
 };
 
 }  // namespace
-
-// ----- for tests and tools -------------------------------------------------------------------
-
-void* NativeWindow(const TControl& control) {
-  const TWindow* window = WindowOf(control.Driver());
-  return window != nullptr ? window->Handle() : nullptr;
-}
-
-void ProcessMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (message.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(message.wParam));
-      return;
-    }
-    TFormWindow::Deliver(message);
-  }
-}
 
 }  // namespace gapwise::win32
 

@@ -1,6 +1,5 @@
 // For tests and tools on the Win32 backend: the native windows behind the program's controls
-// (as opaque handles, HWND), the event loop's handling of what is pending, and the choice between
-// UI Automation notifications and WinEvents for spoken notices.
+// (as opaque handles, HWND), and the event loop's handling of what is pending.
 #pragma once
 
 #include "ui/toolkit/control.h"
@@ -16,10 +15,5 @@ void* NativeItem(const TRadioGroup& group, int index);
 // Handles every pending message as the event loop does (dialog keys and key preview included)
 // and returns; a WM_QUIT is posted again.
 void ProcessMessages();
-
-// Whether uiautomationcore.dll has UiaRaiseNotificationEvent; with notifications not allowed,
-// notices go out as WinEvents even where it has.
-bool UiaNotificationsAvailable();
-void AllowUiaNotifications(bool allow);
 
 }  // namespace gapwise::win32
