@@ -6,11 +6,11 @@ namespace gapwise {
 namespace {
 
 constexpr std::pair<int, TKey> kPcCodes[] = {
-    {8, TKey::Backspace}, {9, TKey::Tab},       {13, TKey::Enter},   {16, TKey::Shift},
-    {17, TKey::Control},  {18, TKey::Alt},      {19, TKey::Pause},   {20, TKey::CapsLock},
-    {27, TKey::Escape},   {32, TKey::Space},    {33, TKey::PageUp},  {34, TKey::PageDown},
-    {35, TKey::End},      {36, TKey::Home},     {37, TKey::Left},    {38, TKey::Up},
-    {39, TKey::Right},    {40, TKey::Down},     {45, TKey::Insert},  {46, TKey::Delete},
+    {8, TKey::Backspace}, {9, TKey::Tab},    {13, TKey::Enter},  {16, TKey::Shift},
+    {17, TKey::Control},  {18, TKey::Alt},   {19, TKey::Pause},  {20, TKey::CapsLock},
+    {27, TKey::Escape},   {32, TKey::Space}, {33, TKey::PageUp}, {34, TKey::PageDown},
+    {35, TKey::End},      {36, TKey::Home},  {37, TKey::Left},   {38, TKey::Up},
+    {39, TKey::Right},    {40, TKey::Down},  {45, TKey::Insert}, {46, TKey::Delete},
 };
 
 }  // namespace

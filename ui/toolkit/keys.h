@@ -34,9 +34,15 @@ enum class TKey : std::uint16_t {
 };
 
 // The digit key d (0 to 9), the letter key (A to Z) and the function key Fn (1 to 24).
-constexpr TKey DigitKey(int d) { return static_cast<TKey>('0' + d); }
-constexpr TKey LetterKey(char capital) { return static_cast<TKey>(capital); }
-constexpr TKey FunctionKey(int n) { return static_cast<TKey>(0x100 + n); }
+constexpr TKey DigitKey(int d) {
+  return static_cast<TKey>('0' + d);
+}
+constexpr TKey LetterKey(char capital) {
+  return static_cast<TKey>(capital);
+}
+constexpr TKey FunctionKey(int n) {
+  return static_cast<TKey>(0x100 + n);
+}
 
 // The key of a PC keyboard code, as Windows' virtual keys and a browser's keyCode number them
 // (the Win32 and the browser backends take their keys from it); None for any other code.

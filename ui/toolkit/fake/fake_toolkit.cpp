@@ -213,7 +213,7 @@ std::unique_ptr<ITimerDriver> TFakeToolkit::CreateTimer(TTimer& timer) {
 void TFakeToolkit::TickTimers() {
   const std::vector<TTimer*> running = running_;
   for (TTimer* timer : running) {
-    if (std::ranges::find(running_, timer) != running_.end()) timer->Fire();
+    if (std::find(running_.begin(), running_.end(), timer) != running_.end()) timer->Fire();
   }
 }
 
