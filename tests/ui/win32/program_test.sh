@@ -54,7 +54,12 @@ wine reg delete 'HKCU\Software\Ardentree' /f >/dev/null 2>&1
 wine reg add "$key" /v timelimit /t REG_DWORD /d 45 /f >/dev/null
 wine reg add "$key" /v kept /t REG_SZ /d "stored before" /f >/dev/null
 start_game
-probe window Gapwise >"$out/window.txt"
+# Asked again while the probe, itself a Wine process, finds no window yet on a busy machine.
+for _ in 1 2 3 4 5; do
+  probe window Gapwise >"$out/window.txt"
+  grep -q '^client ' "$out/window.txt" && break
+  sleep 1
+done
 cat "$out/window.txt"
 expect "client area" "$(sed -n 's/^client //p' "$out/window.txt")" "257 389"
 expect "frame at" "$(awk '/^frame/ { print $2, $3 }' "$out/window.txt")" "372 171"
