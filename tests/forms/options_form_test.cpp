@@ -187,5 +187,29 @@ TEST_F(OptionsForm, CancelChangesNothing) {
   EXPECT_FALSE(dialog.Form().Visible());
 }
 
+// The dialog's keys: Tab along its tab order, wrapping, into the edit box with its text selected;
+// Enter there, with no default button, goes to the edit box (which drops it); an arrow key to the
+// next control; Enter on a button presses it.
+TEST_F(OptionsForm, TheKeysFollowTheTabOrder) {
+  TDrillSettings settings = Settings({2, 0, 1, 3}, 3, false, true, 45, true);
+  TForm2 dialog(nullptr, settings);
+  TForm& form = dialog.Form();
+  form.Show();
+  dialog.CheckBox7->SetFocus();
+  for (int i = 0; i < 6; ++i) toolkit_.PressKey(form, TKey::Tab, {}, '\t');
+  EXPECT_TRUE(dialog.Edit1->Focused());
+  toolkit_.PressKey(form, DigitKey(7), {}, '7');
+  toolkit_.PressKey(form, TKey::Enter, {}, '\r');
+  EXPECT_EQ(dialog.Edit1->Text(), "7");
+  toolkit_.PressKey(form, TKey::Tab, {true}, '\t');
+  EXPECT_TRUE(dialog.CheckBox5->Focused());
+  dialog.Button1->SetFocus();
+  toolkit_.PressKey(form, TKey::Down, {}, 0);
+  EXPECT_TRUE(dialog.Button2->Focused());
+  toolkit_.PressKey(form, TKey::Enter, {}, '\r');
+  EXPECT_FALSE(form.Visible());
+  EXPECT_TRUE(toolkit_.Boxes.empty());
+}
+
 }  // namespace
 }  // namespace gapwise

@@ -1,6 +1,6 @@
-// The contract's probe on the fake backend: a click calls the control, the screen is the state
-// that the drivers hold, a round of events is one tick of every running timer, and there is no
-// keyboard.
+// The contract's probe on the fake backend: a click calls the control, a key goes to the active
+// form as a backend reports it, the screen is the state that the drivers hold, and a round of
+// events is one tick of every running timer.
 #include "probe.h"
 #include "ui/toolkit/fake/fake_toolkit.h"
 #include "ui/toolkit/services.h"
@@ -18,13 +18,27 @@ class TFakeProbe : public IToolkitProbe {
     };
   }
 
-  bool HasKeyboard() const override { return false; }
-  void Activate(TForm& form) override { form.Show(); }
+  void Activate(TForm& form) override {
+    form.Show();
+    active_ = &form;
+  }
   void Click(const TButton& button) override { const_cast<TButton&>(button).Click(); }
   void ClickItem(const TRadioGroup& group, int index) override {
     const_cast<TRadioGroup&>(group).ItemClicked(index);
   }
-  void PressKey(TPress /*key*/) override {}
+  void PressKey(TPress key) override {
+    struct TStroke {
+      TKey Key;
+      bool Shift;
+      char Typed;
+    };
+    static constexpr TStroke kStrokes[] = {
+        {TKey::Tab, false, '\t'},  {TKey::Tab, true, '\t'}, {TKey::Enter, false, '\r'},
+        {TKey::Escape, false, 27}, {TKey::Up, false, 0},    {TKey::Down, false, 0},
+        {TKey::Left, false, 0},    {TKey::Right, false, 0}, {DigitKey(7), false, '7'}};
+    const TStroke& stroke = kStrokes[static_cast<int>(key)];
+    TFakeToolkit::Instance().PressKey(*active_, stroke.Key, {stroke.Shift}, stroke.Typed);
+  }
 
   std::string Caption(const TControl& control) override { return fake::State(control).Text; }
   bool Shown(const TControl& control) override {
@@ -35,7 +49,7 @@ class TFakeProbe : public IToolkitProbe {
   }
   bool HasFocus(const TControl& control) override { return control.Focused(); }
   bool ItemHasFocus(const TRadioGroup& group, int index) override {
-    return group.Focused() && group.ItemIndex() == index;
+    return group.FocusedItem() == index;
   }
   bool ItemChecked(const TRadioGroup& group, int index) override {
     return fake::State(group).ItemIndex == index;
@@ -64,6 +78,9 @@ class TFakeProbe : public IToolkitProbe {
     TFakeToolkit::Instance().OnBox = {};
     return seen;
   }
+
+ private:
+  TForm* active_ = nullptr;
 };
 
 }  // namespace

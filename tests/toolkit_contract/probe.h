@@ -28,9 +28,6 @@ class IToolkitProbe {
  public:
   virtual ~IToolkitProbe() = default;
 
-  // False for a backend without a keyboard (the fake one): the cases of keys are skipped there.
-  virtual bool HasKeyboard() const = 0;
-
   // Shows the form and makes it the active window.
   virtual void Activate(TForm& form) = 0;
   virtual void Click(const TButton& button) = 0;

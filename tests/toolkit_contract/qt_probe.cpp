@@ -27,7 +27,6 @@ QRadioButton* ItemOf(const TRadioGroup& group, int index) {
 
 class TQtProbe : public IToolkitProbe {
  public:
-  bool HasKeyboard() const override { return true; }
   void Activate(TForm& form) override {
     form.Show();
     W(form)->activateWindow();

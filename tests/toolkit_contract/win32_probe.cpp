@@ -41,7 +41,6 @@ HWND AnnouncerOf(HWND form) {
 
 class TWin32Probe : public IToolkitProbe {
  public:
-  bool HasKeyboard() const override { return true; }
   void Activate(TForm& form) override {
     form.Show();
     SetForegroundWindow(H(form));

@@ -16,7 +16,7 @@
 #include "tests/support/qt/toolkit_testing.h"
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/dialog_form.h"
-#include "ui/toolkit/qt/key_preview.h"
+#include "ui/toolkit/qt/form_keys.h"
 #include "ui/toolkit/qt/radio_group.h"
 #include "ui/toolkit/qt/widget.h"
 #include "ui/toolkit/radio_group.h"

@@ -2,8 +2,21 @@
 
 namespace gapwise {
 
-TControl::TControl(TWinControl* parent) : parent_(parent) {
+namespace {
+
+std::uint64_t made = 0;  // how many controls have been made
+
+}  // namespace
+
+TControl::TControl(TWinControl* parent) : parent_(parent), made_(made++) {
   if (parent != nullptr) font_ = parent->Font();
+}
+
+bool TControl::Showing() const {
+  for (const TControl* c = this; c->parent_ != nullptr; c = c->parent_) {
+    if (!c->visible_) return false;
+  }
+  return true;
 }
 
 TControl::~TControl() = default;

@@ -2,6 +2,7 @@
 // reads; a windowed control holds others and owns them; a panel is a filled, bevelled one.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -45,6 +46,12 @@ class TControl {
   void SetHint(const std::string& hint) { driver_->SetHint(hint); }
   void SetFocus() { driver_->SetFocus(); }
   bool Focused() const { return driver_->Focused(); }
+  // Whether the control takes the keyboard focus (and so is a tab stop) while it is shown.
+  virtual bool TakesFocus() const { return false; }
+  // Shown on its form: its own flag and its parents' below the form.
+  bool Showing() const;
+  // Made before `other`, on whichever parent.
+  bool MadeBefore(const TControl& other) const { return made_ < other.made_; }
 
   const std::string& AccessibleName() const { return accessibleName_; }
   void SetAccessibleName(const std::string& name);
@@ -72,6 +79,7 @@ class TControl {
   TColor color_ = clNone;
   std::string accessibleName_;
   std::string accessibleDescription_;
+  std::uint64_t made_;
 };
 
 // A control that holds others; it owns them and frees them before itself.
@@ -87,6 +95,8 @@ class TWinControl : public TControl {
     children_.push_back(std::move(control));
     return made;
   }
+  // The controls it holds, in the order they were made.
+  const std::vector<std::unique_ptr<TControl>>& Children() const { return children_; }
 
  protected:
   using TControl::TControl;

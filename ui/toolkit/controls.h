@@ -53,6 +53,7 @@ class TButton : public TControl {
   TButton(TWinControl& parent, const TRect& bounds, const std::string& caption);
 
   const std::string& Caption() const { return caption_; }
+  bool TakesFocus() const override { return true; }
   bool Default() const { return default_; }
   void SetDefault(bool isDefault);
 
@@ -71,6 +72,7 @@ class TCheckBox : public TControl {
   TCheckBox(TWinControl& parent, const TRect& bounds, const std::string& caption);
 
   const std::string& Caption() const { return caption_; }
+  bool TakesFocus() const override { return true; }
   bool Checked() const { return box_->Checked(); }
   void SetChecked(bool checked) { box_->SetChecked(checked); }
 
@@ -87,8 +89,10 @@ class TEdit : public TControl {
  public:
   TEdit(TWinControl& parent, const TRect& bounds);
 
+  bool TakesFocus() const override { return true; }
   std::string Text() const { return edit_->Text(); }
   void SetText(const std::string& text) { edit_->SetText(text); }
+  void SelectAll() { edit_->SelectAll(); }
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int length);  // what the user may type or paste; 0 for no limit
 

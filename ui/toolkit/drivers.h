@@ -82,6 +82,7 @@ class IEditDriver : public IControlDriver {
   // The user may bring the text to at most this many characters; text set by the program is
   // not limited.
   virtual void SetMaxLength(int length) = 0;
+  virtual void SelectAll() = 0;  // selects the whole text, so that typing replaces it
 };
 
 class IRadioGroupDriver : public IControlDriver {
@@ -89,7 +90,10 @@ class IRadioGroupDriver : public IControlDriver {
   virtual void SetItems(const std::vector<std::string>& items) = 0;
   // -1 selects none; the keyboard focus, when it is in the group, follows the selection.
   virtual void SetItemIndex(int index) = 0;
-  // SetFocus puts the keyboard focus on the selected button, or the first without a selection.
+  // SetFocus puts the keyboard focus on the selected button, or the first without a selection;
+  // Focused is true while any of its buttons has it.
+  virtual void FocusItem(int index) = 0;  // the keyboard focus on the item's button
+  virtual int FocusedItem() const = 0;    // the item whose button has it; -1 for none
 };
 
 enum TFormBorder : std::uint8_t { bsSingle, bsDialog };  // bsSingle: minimize and close buttons

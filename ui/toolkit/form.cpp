@@ -39,15 +39,18 @@ void TForm::Close() {
 }
 
 void TForm::SetKeyPreview(bool preview) {
+  keyPreview_ = preview;
   form_->SetKeyPreview(preview);
 }
 
 void TForm::SetDefaultButton(TButton* button) {
   if (button != nullptr) button->SetDefault(true);
+  keys_.SetDefaultButton(button);
   form_->SetDefaultButton(button ? &button->ButtonDriver() : nullptr);
 }
 
 void TForm::SetTabOrder(std::initializer_list<TControl*> order) {
+  keys_.SetTabOrder(order);
   std::vector<IControlDriver*> drivers;
   for (TControl* control : order) drivers.push_back(&control->Driver());
   form_->SetTabOrder(drivers);
@@ -58,12 +61,15 @@ void TForm::Announce(const std::string& text) {
   pending_ = text;
 }
 
-void TForm::KeyDown(TKey key) {
-  if (OnKeyDown) RunHandler([&] { OnKeyDown(key); });
+// Dialog keys first; then, with key preview, the form's handler sees the key.
+bool TForm::KeyDown(TKey key, TShift shift) {
+  if (keys_.KeyDown(key, shift)) return true;
+  if (keyPreview_ && OnKeyDown) RunHandler([&] { OnKeyDown(key); });
+  return false;
 }
 
 void TForm::KeyPress(char c) {
-  if (OnKeyPress) RunHandler([&] { OnKeyPress(c); });
+  if (keyPreview_ && OnKeyPress) RunHandler([&] { OnKeyPress(c); });
 }
 
 void TForm::Shown() {

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "ui/toolkit/control.h"
+#include "ui/toolkit/dialog_keys.h"
 #include "ui/toolkit/keys.h"
 
 namespace gapwise {
@@ -33,7 +34,7 @@ class TForm : public TWinControl {
   void Close();
 
   // Key preview: keys go to OnKeyDown and typed characters to OnKeyPress before the focused
-  // control gets them; dialog keys (Tab, arrows between controls, Enter) do not.
+  // control gets them; dialog keys (TDialogKeys: Tab, arrows between controls, Enter) do not.
   void SetKeyPreview(bool preview);
   std::function<void(TKey key)> OnKeyDown;
   std::function<void(char c)> OnKeyPress;
@@ -49,16 +50,23 @@ class TForm : public TWinControl {
   // learns of the window and says its title and focus, and only then hears what is announced.
   static constexpr int kSettleMs = 1000;
 
-  // From the driver: a key previewed; the form on the screen, settled (kSettleMs after its
-  // window shows), so that what is announced is heard; the form closed by any means.
-  void KeyDown(TKey key);
+  // From the driver: a key went down while the focus was in the form, true when it was a dialog
+  // key and the focused control must not get it; a character typed; the focus to the first tab
+  // stop (false when there is none) or on along the tab order; the form on the screen, settled
+  // (kSettleMs after its window shows), so that what is announced is heard; the form closed by
+  // any means.
+  bool KeyDown(TKey key, TShift shift = {});
   void KeyPress(char c);
+  bool FocusFirst() { return keys_.FocusFirst(); }
+  void MoveTab(bool forward) { keys_.MoveTab(forward); }
   void Shown();
   void Closed();
 
  private:
   TForm* owner_;
   IFormDriver* form_;
+  TDialogKeys keys_{*this};
+  bool keyPreview_ = false;
   bool onScreen_ = false;
   std::string pending_;  // announced once the form is on the screen
 };

@@ -44,6 +44,13 @@ constexpr TKey FunctionKey(int n) {
   return static_cast<TKey>(0x100 + n);
 }
 
+// The modifier keys held while a key goes down.
+struct TShift {
+  bool Shift = false;
+  bool Control = false;
+  bool Alt = false;
+};
+
 // The key of a PC keyboard code, as Windows' virtual keys and a browser's keyCode number them
 // (the Win32 and the browser backends take their keys from it); None for any other code.
 TKey KeyOfPcCode(int code);

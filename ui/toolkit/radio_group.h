@@ -19,6 +19,7 @@ class TRadioGroup : public TControl {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(const std::string& caption);
+  bool TakesFocus() const override { return Count() > 0; }
 
   int Count() const { return static_cast<int>(items_.size()); }
   const std::vector<std::string>& Items() const { return items_; }
@@ -29,6 +30,10 @@ class TRadioGroup : public TControl {
   int ItemIndex() const { return index_; }
   // Clamped to -1 .. Count() - 1.
   void SetItemIndex(int index);
+
+  // The keyboard focus on the item's button; FocusedItem is -1 while none of them has it.
+  void FocusItem(int index) { group_->FocusItem(index); }
+  int FocusedItem() const { return group_->FocusedItem(); }
 
   // A click on a button (or Space on it) has selected that item.
   std::function<void(int index)> OnClick;

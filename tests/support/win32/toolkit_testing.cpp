@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "ui/toolkit/win32/accessibility.h"
 #include "ui/toolkit/win32/form.h"
 
 namespace gapwise::win32 {
@@ -35,6 +36,10 @@ void* NativeItem(const TRadioGroup& group, int index) {
     return nullptr;
   }
   return items[static_cast<std::size_t>(index)].second;
+}
+
+void AnnounceByWinEvents(const TForm& form, const std::string& text) {
+  static_cast<TFormWindow*>(WindowOf(form.Driver()))->Announcer().AnnounceByWinEvents(text);
 }
 
 void ProcessMessages() {

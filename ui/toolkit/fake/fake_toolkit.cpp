@@ -75,16 +75,51 @@ class TFakeCheckBox : public TFakeDriver<ICheckBoxDriver> {
   void SetChecked(bool checked) override { State.Checked = checked; }
 };
 
+// A typed character goes through the edit's key handler; it replaces the text when the whole
+// text is selected, else it is added (Backspace takes the last one away).
 class TFakeEdit : public TFakeDriver<IEditDriver> {
  public:
+  explicit TFakeEdit(TEdit& edit) : edit_(edit) {}
   std::string Text() const override { return State.Text; }
+  void SetText(const std::string& text) override {
+    State.Text = text;
+    State.AllSelected = false;
+  }
   void SetMaxLength(int /*length*/) override {}
+  void SelectAll() override { State.AllSelected = true; }
+  void Type(char c) {
+    const char kept = edit_.KeyPress(c);
+    if (kept == '\0') return;
+    if (State.AllSelected) State.Text.clear();
+    State.AllSelected = false;
+    if (kept != '\b') {
+      State.Text += kept;
+    } else if (!State.Text.empty()) {
+      State.Text.pop_back();
+    }
+  }
+
+ private:
+  TEdit& edit_;
 };
 
+// The focus, when it is in the list, follows the selection.
 class TFakeRadioGroup : public TFakeDriver<IRadioGroupDriver> {
  public:
   void SetItems(const std::vector<std::string>& items) override { State.Items = items; }
-  void SetItemIndex(int index) override { State.ItemIndex = index; }
+  void SetItemIndex(int index) override {
+    State.ItemIndex = index;
+    if (Focused() && index >= 0) focusedItem_ = index;
+  }
+  void SetFocus() override { FocusItem(std::max(State.ItemIndex, 0)); }
+  void FocusItem(int index) override {
+    TFakeDriver::SetFocus();
+    focusedItem_ = index;
+  }
+  int FocusedItem() const override { return Focused() ? focusedItem_ : -1; }
+
+ private:
+  int focusedItem_ = -1;
 };
 
 // A form is on the screen as soon as it is shown.
@@ -194,8 +229,8 @@ std::unique_ptr<ICheckBoxDriver> TFakeToolkit::CreateCheckBox(TCheckBox&, IContr
   return std::make_unique<TFakeCheckBox>();
 }
 
-std::unique_ptr<IEditDriver> TFakeToolkit::CreateEdit(TEdit&, IControlDriver&) {
-  return std::make_unique<TFakeEdit>();
+std::unique_ptr<IEditDriver> TFakeToolkit::CreateEdit(TEdit& edit, IControlDriver&) {
+  return std::make_unique<TFakeEdit>(edit);
 }
 
 std::unique_ptr<IRadioGroupDriver> TFakeToolkit::CreateRadioGroup(TRadioGroup&, IControlDriver&) {
@@ -208,6 +243,14 @@ std::unique_ptr<IControlDriver> TFakeToolkit::CreateStaticText(TStaticText&, ICo
 
 std::unique_ptr<ITimerDriver> TFakeToolkit::CreateTimer(TTimer& timer) {
   return std::make_unique<TFakeTimer>(timer);
+}
+
+// As a backend reports them: the key to the form, and unless it was a dialog key, the character
+// to the form's key preview and then to the focused edit box.
+void TFakeToolkit::PressKey(TForm& form, TKey key, TShift shift, char typed) {
+  if (form.KeyDown(key, shift) || typed == '\0') return;
+  form.KeyPress(typed);
+  if (auto* edit = dynamic_cast<TFakeEdit*>(const_cast<IControlDriver*>(Focus))) edit->Type(typed);
 }
 
 void TFakeToolkit::TickTimers() {

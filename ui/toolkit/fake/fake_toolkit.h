@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/toolkit/drivers.h"
+#include "ui/toolkit/keys.h"
 
 namespace gapwise::fake {
 
@@ -24,8 +25,9 @@ struct TFakeState {
   std::string AccessibleDescription;
   std::vector<std::string> Items;  // a radio group's
   int ItemIndex = -1;
-  bool Checked = false;  // a check box's
-  bool Default = false;  // a button's
+  bool Checked = false;      // a check box's
+  bool Default = false;      // a button's
+  bool AllSelected = false;  // an edit box's whole text
 };
 
 // A message box or error box as it was shown.
@@ -56,6 +58,9 @@ class TFakeToolkit : public IToolkit {
   std::vector<std::string> Announced;
   std::uint32_t NextSeed = 1;
   const IControlDriver* Focus = nullptr;
+  // The key goes down on the focused control of the form (Focus), typing the character (0 for
+  // none).
+  void PressKey(TForm& form, TKey key, TShift shift, char typed);
   // The time of one interval passes: every running timer ticks once.
   void TickTimers();
 

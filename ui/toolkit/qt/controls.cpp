@@ -114,6 +114,7 @@ class TEditDriver : public TDriver<IEditDriver, TEditBox> {
   void SetText(const std::string& text) override { W().SetProgramText(QtText(text)); }
   std::string Text() const override { return W().text().toStdString(); }
   void SetMaxLength(int length) override { W().SetUserLimit(length); }
+  void SelectAll() override { W().selectAll(); }
 };
 
 class TRadioGroupDriver : public TDriver<IRadioGroupDriver, TRadioGroup> {
@@ -142,6 +143,17 @@ class TRadioGroupDriver : public TDriver<IRadioGroupDriver, TRadioGroup> {
   void SetFocus() override {
     QWidget* button = W().Button(std::max(W().ItemIndex(), 0));
     (button != nullptr ? button : Widget())->setFocus(Qt::OtherFocusReason);
+  }
+  bool Focused() const override { return FocusedItem() >= 0 || W().hasFocus(); }
+  // As a key moves it: the button keeps the focus though it is not (yet) selected.
+  void FocusItem(int index) override {
+    if (QWidget* button = W().Button(index)) button->setFocus(Qt::TabFocusReason);
+  }
+  int FocusedItem() const override {
+    for (int i = 0; i < W().Count(); ++i) {
+      if (W().Button(i)->hasFocus()) return i;
+    }
+    return -1;
   }
 };
 

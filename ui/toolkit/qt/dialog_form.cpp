@@ -1,7 +1,6 @@
 #include "ui/toolkit/qt/dialog_form.h"
 
 #include <QKeyEvent>
-#include <QPushButton>
 
 namespace gapwise::qt {
 
@@ -26,13 +25,10 @@ void TDialogForm::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
+// The form has had Enter first (TFormKeys); neither it nor Esc closes the dialog.
 void TDialogForm::keyPressEvent(QKeyEvent* event) {
-  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-  if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    if (auto* button = qobject_cast<QPushButton*>(focusWidget())) button->click();
-    return;
-  }
-  if (event->key() == Qt::Key_Escape) return;
+  const int key = event->key();
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) return;
   QDialog::keyPressEvent(event);
 }
 

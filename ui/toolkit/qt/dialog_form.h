@@ -5,8 +5,8 @@
 
 namespace gapwise::qt {
 
-// A dialog with a title bar and close button only. It has no default and no cancel button: Enter
-// presses the focused push button only, and Esc does nothing. Centred, it opens over the middle
+// A dialog with a title bar and close button only. It has no cancel button: Esc does nothing, and
+// Enter only what the form makes of it. Centred, it opens over the middle
 // of its owner's whole window, title bar included.
 class TDialogForm : public QDialog {
   Q_OBJECT

@@ -2,14 +2,13 @@
 
 #include <QBasicTimer>
 #include <QEvent>
-#include <QPushButton>
 #include <QTimerEvent>
 
 #include "ui/toolkit/form.h"
 #include "ui/toolkit/qt/announcer.h"
 #include "ui/toolkit/qt/dialog_form.h"
 #include "ui/toolkit/qt/driver.h"
-#include "ui/toolkit/qt/key_preview.h"
+#include "ui/toolkit/qt/form_keys.h"
 
 namespace gapwise::qt {
 namespace {
@@ -55,9 +54,14 @@ class TShowWatcher : public QObject {
 class TFormDriver : public TDriver<IFormDriver, QWidget> {
  public:
   TFormDriver(TForm& form, IFormDriver* owner, TFormBorder border)
-      : TDriver(MakeWindow(owner, border)), form_(form), watcher_(new TShowWatcher(form, &W())) {}
+      : TDriver(MakeWindow(owner, border)),
+        watcher_(new TShowWatcher(form, &W())),
+        keys_(new TFormKeys(form, &W())) {}
   // The form is going: its window, hidden as it is deleted, tells it nothing more.
-  ~TFormDriver() override { delete watcher_; }
+  ~TFormDriver() override {
+    delete watcher_;
+    delete keys_;
+  }
 
   void SetText(const std::string& text) override { W().setWindowTitle(QtText(text)); }
   void SetBounds(const TRect& r) override { W().setFixedSize(r.Width, r.Height); }
@@ -76,22 +80,9 @@ class TFormDriver : public TDriver<IFormDriver, QWidget> {
   }
   void Close() override { W().close(); }
 
-  void SetKeyPreview(bool preview) override {
-    if (!preview) {
-      delete preview_;
-      preview_ = nullptr;
-      return;
-    }
-    if (preview_ != nullptr) return;
-    preview_ = new TKeyPreview(&W());
-    preview_->SetDefaultButton(default_);
-    preview_->OnKeyDown = [this](TKey key) { form_.KeyDown(key); };
-    preview_->OnKeyPress = [this](char c) { form_.KeyPress(c); };
-  }
-  void SetDefaultButton(IButtonDriver* button) override {
-    default_ = button ? qobject_cast<QPushButton*>(WidgetOf(*button)) : nullptr;
-    if (preview_ != nullptr) preview_->SetDefaultButton(default_);
-  }
+  // The form decides on key preview and the default button (TFormKeys tells it of every key).
+  void SetKeyPreview(bool /*preview*/) override {}
+  void SetDefaultButton(IButtonDriver* /*button*/) override {}
   void SetTabOrder(const std::vector<IControlDriver*>& order) override {
     QWidget* previous = nullptr;
     for (IControlDriver* driver : order) {
@@ -111,10 +102,8 @@ class TFormDriver : public TDriver<IFormDriver, QWidget> {
   }
 
  private:
-  TForm& form_;
   TShowWatcher* watcher_;
-  TKeyPreview* preview_ = nullptr;
-  QPushButton* default_ = nullptr;
+  TFormKeys* keys_;
   TAnnouncer* announcer_ = nullptr;
 };
 

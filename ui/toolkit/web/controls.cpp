@@ -103,6 +103,7 @@ class TEditDriver : public TDriver<IEditDriver>, public IEventSink {
   void SetMaxLength(int length) override {
     gw_set_attr(Id(), "maxlength", length > 0 ? std::to_string(length).c_str() : "");
   }
+  void SelectAll() override { gw_select_all(Id()); }
   // A typed character goes through the control's key handler, which may replace it.
   void Handle(const TEvent& event) override {
     if (event.Type != TEvent::kEditKey) return;
@@ -124,13 +125,35 @@ class TRadioGroupDriver : public TDriver<IRadioGroupDriver>, public IEventSink {
     std::string joined;
     for (const std::string& item : items) joined += (joined.empty() ? "" : "\n") + item;
     gw_set_items(Id(), joined.c_str(), group_.ItemIndex());
+    Arrange();
+  }
+  void SetBounds(const TRect& r) override {
+    TDriver::SetBounds(r);
+    Arrange();
+  }
+  void SetFont(const TFont& font) override {
+    TDriver::SetFont(font);
+    Arrange();
   }
   void SetItemIndex(int index) override { gw_set_item_index(Id(), index); }
+  void FocusItem(int index) override { gw_focus_item(Id(), index); }
+  int FocusedItem() const override { return gw_focused_item(Id()); }
   void Handle(const TEvent& event) override {
     if (event.Type == TEvent::kRadio) group_.ItemClicked(event.Arg);
   }
 
  private:
+  // The rows of the buttons, as every backend stands them.
+  void Arrange() {
+    const int captionHeight = gw_text_height(CssFont(group_.Font()).c_str());
+    std::vector<int> rects;
+    for (const TRect& row :
+         ChoiceRows(group_.Width(), group_.Height(), captionHeight, group_.Count())) {
+      rects.insert(rects.end(), {row.Left, row.Top, row.Width, row.Height});
+    }
+    gw_set_rows(Id(), rects.data(), group_.Count());
+  }
+
   TRadioGroup& group_;
 };
 

@@ -17,11 +17,16 @@ void gw_set_style(int id, const char* property, const char* value);
 void gw_set_attr(int id, const char* name, const char* value);
 void gw_focus(int id);
 int gw_focused(int id);
+void gw_focus_item(int id, int index);
+int gw_focused_item(int id);
+void gw_select_all(int id);
 int gw_text_width(const char* font, const char* text);
+int gw_text_height(const char* font);
 void gw_set_columns(int id, const char* text, const int* lefts, int count, int width);
 int gw_get_text(int id, char* buffer, int size);
 void gw_edit_type(int id, int ch);
 void gw_set_items(int id, const char* items, int index);
+void gw_set_rows(int id, const int* rects, int count);
 void gw_set_item_index(int id, int index);
 int gw_checked(int id);
 void gw_set_checked(int id, int checked);
@@ -57,7 +62,7 @@ enum TKind : int {
 };
 
 // What gw_set_form sets.
-enum TFormSetting : int { kKeyPreview, kDefaultButton, kClearTabOrder, kAddTabStop };
+enum TFormSetting : int { kKeyPreview, kDefaultButton };
 
 // The CSS font and colour of the toolkit's descriptions; Times New Roman is drawn with the
 // Liberation Serif that the page ships.

@@ -161,6 +161,21 @@ mergeInto(LibraryManager.library, {
     var el = GW.els[id];
     return el.contains(document.activeElement) ? 1 : 0;
   },
+  gw_focus_item: function (id, index) {
+    var r = GW.els[id].querySelectorAll('input')[index];
+    if (r) r.focus();
+  },
+  gw_focused_item: function (id) {
+    var radios = Array.prototype.slice.call(GW.els[id].querySelectorAll('input'));
+    return radios.indexOf(document.activeElement);
+  },
+  gw_select_all: function (id) { GW.els[id].select(); },
+  gw_text_height: function (font) {
+    var c = GW.canvas || (GW.canvas = document.createElement('canvas').getContext('2d'));
+    c.font = UTF8ToString(font);
+    var m = c.measureText('Mg');
+    return Math.round(m.fontBoundingBoxAscent + m.fontBoundingBoxDescent);
+  },
   gw_text_width: function (font, text) {
     var c = GW.canvas || (GW.canvas = document.createElement('canvas').getContext('2d'));
     c.font = UTF8ToString(font);
@@ -202,9 +217,16 @@ mergeInto(LibraryManager.library, {
       r.tabIndex = -1;
       r.addEventListener('change', function () { if (r.checked) GWKeys.radio(r); });
       row.appendChild(r); row.appendChild(document.createTextNode(t));
-      row.style.height = (100 / texts.length) + '%';
       list.appendChild(row);
     });
+  },
+  gw_set_rows: function (id, rects, count) {
+    var rows = GW.els[id].querySelectorAll('.gw-items label');
+    for (var i = 0; i < count && i < rows.length; ++i) {
+      var r = (rects >> 2) + 4 * i, s = rows[i].style;
+      s.left = HEAP32[r] + 'px'; s.top = HEAP32[r + 1] + 'px';
+      s.width = HEAP32[r + 2] + 'px'; s.height = HEAP32[r + 3] + 'px';
+    }
   },
   gw_set_item_index: function (id, index) {
     var el = GW.els[id], radios = el.querySelectorAll('input'), had = el.contains(document.activeElement);
@@ -221,8 +243,6 @@ mergeInto(LibraryManager.library, {
       el.gwDefault = other ? GW.els[other] : null;
       if (el.gwDefault) el.gwDefault.classList.add('gw-default');
     }
-    if (what === 2) el.gwTab = [];
-    if (what === 3) el.gwTab.push(GW.els[other]);
   },
   gw_show_modal: function (id, ownerId) {
     var d = GW.els[id], owner = GW.els[ownerId];
@@ -234,8 +254,6 @@ mergeInto(LibraryManager.library, {
       d.style.left = Math.max(0, o.left + (o.width - r.width) / 2) + 'px';
       d.style.top = Math.max(0, o.top + (o.height - r.height) / 2) + 'px';
     }
-    var first = GWKeys.stops(d)[0];
-    if (first) first.focus();
     setTimeout(function () { GW.push({ type: 6, id: id }); }, 300);
   },
   gw_close: function (id) {
@@ -252,6 +270,7 @@ mergeInto(LibraryManager.library, {
       if (ev.el && !GW.reachable(ev.el) && ev.type !== 6) continue;
       HEAP32[out >> 2] = ev.type; HEAP32[(out >> 2) + 1] = ev.id;
       HEAP32[(out >> 2) + 2] = ev.arg || 0; HEAP32[(out >> 2) + 3] = ev.ch || 0;
+      HEAP32[(out >> 2) + 4] = ev.mods || 0; HEAP32[(out >> 2) + 5] = ev.target || 0;
       return 1;
     }
     return 0;

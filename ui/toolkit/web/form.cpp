@@ -13,7 +13,6 @@ class TFormDriver : public TDriver<IFormDriver>, public IEventSink {
         form_(form),
         owner_(owner ? ElementOf(*owner) : 0) {
     Loop().Listen(Id(), this);
-    gw_set_form(Id(), kClearTabOrder, 0);
   }
   ~TFormDriver() override { Loop().Forget(Id()); }
 
@@ -29,6 +28,7 @@ class TFormDriver : public TDriver<IFormDriver>, public IEventSink {
   void ShowModal() override {
     open_ = true;
     gw_show_modal(Id(), owner_);
+    form_.FocusFirst();
     Loop().RunUntil([this] { return !open_; });
   }
   void Close() override {
@@ -41,18 +41,24 @@ class TFormDriver : public TDriver<IFormDriver>, public IEventSink {
   void SetDefaultButton(IButtonDriver* button) override {
     gw_set_form(Id(), kDefaultButton, button ? ElementOf(*button) : 0);
   }
-  void SetTabOrder(const std::vector<IControlDriver*>& order) override {
-    gw_set_form(Id(), kClearTabOrder, 0);
-    for (IControlDriver* control : order) gw_set_form(Id(), kAddTabStop, ElementOf(*control));
-  }
+  // The form keeps its tab order (TDialogKeys).
+  void SetTabOrder(const std::vector<IControlDriver*>& /*order*/) override {}
   void Announce(const std::string& text) override { gw_announce(Id(), text.c_str()); }
 
   void Handle(const TEvent& event) override {
     if (event.Type == TEvent::kShown) return form_.Shown();
     if (event.Type == TEvent::kClose) return Close();
-    if (event.Type != TEvent::kKey) return;
-    form_.KeyDown(KeyOfPcCode(event.Arg));
-    if (event.Char != 0) form_.KeyPress(static_cast<char>(event.Char));
+    if (event.Type == TEvent::kKey) Key(event);
+  }
+
+  // The form decides on the key; unless it used it up, the character goes to the key preview and
+  // then to the edit box that takes it.
+  void Key(const TEvent& event) {
+    const TShift shift{(event.Modifiers & 1) != 0, (event.Modifiers & 2) != 0,
+                       (event.Modifiers & 4) != 0};
+    if (form_.KeyDown(KeyOfPcCode(event.Arg), shift) || event.Char == 0) return;
+    form_.KeyPress(static_cast<char>(event.Char));
+    if (event.Target != 0) Loop().Dispatch({TEvent::kEditKey, event.Target, 0, event.Char});
   }
 
   // The main form runs until it is closed.

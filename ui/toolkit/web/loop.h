@@ -11,9 +11,11 @@ namespace gapwise::web {
 struct TEvent {
   enum TType : int { kNone, kClick, kRadio, kKey, kEditKey, kClose, kShown, kBoxClosed };
   int Type = kNone;
-  int Id = 0;    // the element it concerns
-  int Arg = 0;   // the radio button's index, the key's code
-  int Char = 0;  // the typed character, 0 for none
+  int Id = 0;         // the element it concerns
+  int Arg = 0;        // the radio button's index, the key's code
+  int Char = 0;       // the typed character, 0 for none
+  int Modifiers = 0;  // a key's: 1 Shift, 2 Ctrl, 4 Alt
+  int Target = 0;     // a key's: the edit box that takes its character, 0 for none
 };
 
 // A control that hears of the page's actions on its element.
@@ -34,6 +36,8 @@ class TEventLoop {
 
   // Handles events and timers until done() is true; sleeps while nothing is due. Loops nest.
   void RunUntil(const std::function<bool()>& done);
+  // Hands the event to the control of its element.
+  void Dispatch(const TEvent& event);
   // The message boxes closed so far, by their element.
   bool BoxClosed(int id) const { return closedBox_ == id; }
 
@@ -45,7 +49,6 @@ class TEventLoop {
   };
   int MsUntilDue() const;
   void RunDueTimers();
-  void Dispatch(const TEvent& event);
 
   std::map<int, IEventSink*> sinks_;
   std::map<int, TTimerEntry> timers_;

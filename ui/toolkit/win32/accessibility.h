@@ -16,28 +16,32 @@ namespace gapwise::win32 {
 LRESULT AccessibleObject(TWindow& window, WPARAM wParam, LPARAM lParam);
 
 // A form's spoken notices: an empty, zero-size alert whose name is the last text. Announce raises
-// a UI Automation notification when uiautomationcore.dll has UiaRaiseNotificationEvent (and
-// notifications are allowed), otherwise a name change and an alert event of its MSAA object.
+// a UI Automation notification when uiautomationcore.dll has UiaRaiseNotificationEvent,
+// otherwise a name change and an alert event of its MSAA object (AnnounceByWinEvents: always).
 class TAnnouncer : public TWindow {
  public:
   explicit TAnnouncer(TWindow& form);
   ~TAnnouncer() override;
 
   void Announce(const std::string& text);
+  void AnnounceByWinEvents(const std::string& text);
   const std::wstring& LastText() const { return text_; }
 
   std::wstring ReadName() const override { return text_; }
   TRole ReadRole() const override { return TRole::Alert; }
 
  private:
+  void SetLastText(const std::string& text);
+  bool RaiseNotification();  // false when it could not be raised
+  void NotifyWinEvents();
+
   std::wstring text_;
   struct TProvider;
   TProvider* provider_ = nullptr;  // the UI Automation element, made with the first notice
 };
 
-// Whether UI Automation notifications can be raised on this system, and whether they may be.
+// Whether UI Automation notifications can be raised on this system.
 bool UiaNotificationsAvailable();
-void AllowUiaNotifications(bool allow);
 
 // The COM apartment that the accessible objects live in.
 void StartAccessibility();

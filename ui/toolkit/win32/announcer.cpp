@@ -1,6 +1,5 @@
-// A form's spoken notices: UI Automation notifications where the system has them (and they are
-// allowed), raised on an element of the announcer's window, otherwise WinEvents of its MSAA
-// object.
+// A form's spoken notices: UI Automation notifications where the system has them, raised on an
+// element of the announcer's window, otherwise WinEvents of its MSAA object.
 #include <objbase.h>
 #include <uiautomationcore.h>
 
@@ -46,11 +45,6 @@ const TUia& Uia() {
     return found;
   }();
   return uia;
-}
-
-bool& Allowed() {
-  static bool allowed = true;
-  return allowed;
 }
 
 }  // namespace
@@ -122,28 +116,39 @@ TAnnouncer::~TAnnouncer() {
 }
 
 void TAnnouncer::Announce(const std::string& text) {
+  SetLastText(text);
+  if (!RaiseNotification()) NotifyWinEvents();
+}
+
+void TAnnouncer::AnnounceByWinEvents(const std::string& text) {
+  SetLastText(text);
+  NotifyWinEvents();
+}
+
+void TAnnouncer::SetLastText(const std::string& text) {
   text_ = Wide(text);
   SetWindowTextW(Handle(), text_.c_str());
-  if (UiaNotificationsAvailable() && Allowed()) {
-    if (provider_ == nullptr) provider_ = new TProvider(*this);
-    const BSTR display = SysAllocString(text_.c_str());
-    const BSTR activity = SysAllocString(L"Gapwise.Announcement");
-    const HRESULT raised = Uia().raise(provider_, kNotificationKindOther,
-                                       kNotificationProcessingImportantAll, display, activity);
-    SysFreeString(display);
-    SysFreeString(activity);
-    if (SUCCEEDED(raised)) return;
-  }
+}
+
+bool TAnnouncer::RaiseNotification() {
+  if (!UiaNotificationsAvailable()) return false;
+  if (provider_ == nullptr) provider_ = new TProvider(*this);
+  const BSTR display = SysAllocString(text_.c_str());
+  const BSTR activity = SysAllocString(L"Gapwise.Announcement");
+  const HRESULT raised = Uia().raise(provider_, kNotificationKindOther,
+                                     kNotificationProcessingImportantAll, display, activity);
+  SysFreeString(display);
+  SysFreeString(activity);
+  return SUCCEEDED(raised);
+}
+
+void TAnnouncer::NotifyWinEvents() {
   NotifyReader(EVENT_OBJECT_NAMECHANGE);
   NotifyWinEvent(EVENT_SYSTEM_ALERT, Handle(), OBJID_CLIENT, CHILDID_SELF);
 }
 
 bool UiaNotificationsAvailable() {
   return Uia().raise != nullptr && Uia().host != nullptr;
-}
-
-void AllowUiaNotifications(bool allow) {
-  Allowed() = allow;
 }
 
 }  // namespace gapwise::win32

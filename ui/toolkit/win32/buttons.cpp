@@ -21,12 +21,6 @@ class TButtonWindow : public TDriver<IButtonDriver> {
   void Command(WORD code) override {
     if (code == BN_CLICKED) button_.Click();
   }
-  // Pressed by Enter: the click, without the focus moving.
-  bool Press() override {
-    if (!Shown() || !IsWindowEnabled(Handle())) return false;
-    button_.Click();
-    return true;
-  }
 
  private:
   TButton& button_;

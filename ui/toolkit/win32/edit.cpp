@@ -21,6 +21,7 @@ class TEditWindow : public TDriver<IEditDriver> {
   void SetMaxLength(int length) override {
     SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(std::max(length, 0)), 0);
   }
+  void SelectAll() override { SendMessageW(Handle(), EM_SETSEL, 0, -1); }
   HBRUSH ControlColors(HDC /*dc*/) override { return nullptr; }  // the system's white box
 
  protected:

@@ -172,34 +172,23 @@ void TFormWindow::Hidden() {
   form_object_.Closed();
 }
 
-void TFormWindow::SetDefaultButton(IButtonDriver* button) {
-  default_ = button != nullptr ? WindowOf(*button) : nullptr;
-}
-
-void TFormWindow::SetTabOrder(const std::vector<IControlDriver*>& order) {
-  tabOrder_.clear();
-  for (IControlDriver* driver : order) {
-    if (TWindow* window = driver != nullptr ? WindowOf(*driver) : nullptr) {
-      tabOrder_.push_back(window);
-    }
-  }
-}
-
 void TFormWindow::Announce(const std::string& text) {
+  Announcer().Announce(text);
+}
+
+TAnnouncer& TFormWindow::Announcer() {
   if (announcer_ == nullptr) announcer_ = std::make_unique<TAnnouncer>(*this);
-  announcer_->Announce(text);
+  return *announcer_;
 }
 
 void TFormWindow::Unregister(TWindow* window) {
   windows_.erase(std::remove(windows_.begin(), windows_.end(), window), windows_.end());
-  tabOrder_.erase(std::remove(tabOrder_.begin(), tabOrder_.end(), window), tabOrder_.end());
   if (lastFocus_ == window) lastFocus_ = nullptr;
-  if (default_ == window) default_ = nullptr;
 }
 
 void TFormWindow::Leaving(TWindow* window) {
   if (!window->HasFocus()) return;
-  MoveTab(*window, true);
+  form_object_.MoveTab(true);
   if (window->HasFocus()) ::SetFocus(Handle());
 }
 

@@ -1,5 +1,5 @@
-// The Win32 driver of a form: a top-level window with a fixed client area, its modal loop, key
-// preview and dialog keys, the keyboard focus, and its spoken notices.
+// The Win32 driver of a form: a top-level window with a fixed client area, its modal loop, the
+// keys that it reports to the form, the keyboard focus, and its spoken notices.
 #pragma once
 
 #include <memory>
@@ -21,10 +21,12 @@ class TFormWindow : public TDriver<IFormDriver> {
   void SetPosition(TPosition position) override { position_ = position; }
   void ShowModal() override;
   void Close() override;
-  void SetKeyPreview(bool preview) override { keyPreview_ = preview; }
-  void SetDefaultButton(IButtonDriver* button) override;
-  void SetTabOrder(const std::vector<IControlDriver*>& order) override;
+  // The form keeps these for its keys; the default button draws itself.
+  void SetKeyPreview(bool /*preview*/) override {}
+  void SetDefaultButton(IButtonDriver* /*button*/) override {}
+  void SetTabOrder(const std::vector<IControlDriver*>& /*order*/) override {}
   void Announce(const std::string& text) override;
+  TAnnouncer& Announcer();  // made with the first notice
 
   int Dpi() const { return dpi_; }
   void Focus() override;
@@ -40,8 +42,8 @@ class TFormWindow : public TDriver<IFormDriver> {
   void Leaving(TWindow* window);
   HWND Tooltip();
 
-  // A message that an event loop has just taken: dialog keys and key preview first, then, unless
-  // they used it up, translated and dispatched.
+  // A message that an event loop has just taken: a key goes to the form first (dialog keys and
+  // key preview), then, unless it used it up, the message is translated and dispatched.
   static void Deliver(MSG& message);
   // Takes and handles one message (waiting for it); false once the program should quit.
   // With exitCode, WM_QUIT ends the program's loop with its code; without, it ends a nested loop
@@ -60,15 +62,8 @@ class TFormWindow : public TDriver<IFormDriver> {
   // Dialog keys and key preview: true when the message was used up and must not be translated or
   // dispatched.
   static bool PreTranslate(MSG& message);
-  bool Key(TWindow& target, const MSG& message);
-  bool PressForEnter(TWindow& target);
-  std::vector<TWindow*> TabList() const;
-  std::vector<TWindow*> TabStops() const;
-  void MoveTab(TWindow& target, bool forward);
-  std::vector<TWindow*> Neighbours(const TWindow& target) const;
-  void MoveArrow(TWindow& target, bool forward);
+  bool Key(const MSG& message);
   void RestoreFocus();
-  bool FocusFirst();
   void CentreOverOwner();
   void Settle();
   void Hidden();
@@ -81,9 +76,6 @@ class TFormWindow : public TDriver<IFormDriver> {
   TFormBorder border_;
   TPosition position_ = poDesigned;
   int dpi_ = 96;
-  bool keyPreview_ = false;
-  TWindow* default_ = nullptr;
-  std::vector<TWindow*> tabOrder_;
   std::vector<TWindow*> windows_;
   TWindow* lastFocus_ = nullptr;
   bool modal_ = false;

@@ -44,7 +44,7 @@ inline constexpr const wchar_t* kControlClass = L"GapwiseControl";  // panels, l
 void RegisterClasses();
 void UnregisterClasses();
 
-// What a window is, for dialog keys and for what a screen reader reads.
+// What a window is, for the focus and for what a screen reader reads.
 enum class TKind {
   Form,
   Panel,
@@ -98,13 +98,9 @@ class TWindow {
   bool CanFocus() const;  // a shown, enabled control that takes the keyboard focus
   virtual void Focus();   // gives it the keyboard focus
   virtual bool HasFocus() const;
-  // Pressed by Enter (a push button) or reached by an arrow key (a radio button, which is then
-  // selected); false when nothing was pressed.
-  virtual bool Press() { return false; }
-  // Where Tab and the arrow keys put the focus to reach this control (a choice list: its
-  // selected button); null when they cannot.
+  // Where the focus goes back to this control (a choice list: its selected button); null when it
+  // cannot.
   virtual TWindow* TabEntry() { return CanFocus() ? this : nullptr; }
-  virtual TWindow* ArrowEntry(bool /*forward*/) { return CanFocus() ? this : nullptr; }
 
   // Sets place and font again after the form's scale has changed.
   virtual void Rescale();

@@ -31,7 +31,6 @@ class TRadioButtonWindow : public TWindow {
   void SetButtonFont(const TFont& font) { ApplyFont(font); }
 
   TWindow* TabEntry() override { return ParentWindow()->TabEntry(); }
-  bool Press() override;
   void Command(WORD code) override;
 
  protected:
@@ -104,28 +103,27 @@ class TRadioGroupWindow : public TDriver<IRadioGroupDriver> {
     return std::any_of(buttons_.begin(), buttons_.end(),
                        [](const auto& button) { return button->TWindow::HasFocus(); });
   }
+  // On the selected button, else the first.
   void Focus() override {
-    if (TWindow* entry = ArrowEntry(true)) entry->Focus();
+    if (TWindow* selected = TabEntry()) return selected->Focus();
+    FocusItem(0);
   }
   TWindow* TabEntry() override {
     if (index_ < 0) return nullptr;
     TWindow* selected = buttons_[static_cast<std::size_t>(index_)].get();
     return selected->CanFocus() ? selected : nullptr;
   }
-  TWindow* ArrowEntry(bool forward) override {
-    if (TWindow* selected = TabEntry()) return selected;
-    TWindow* entry = nullptr;
+  void FocusItem(int index) override {
+    if (index >= 0 && index < count_) buttons_[static_cast<std::size_t>(index)]->Focus();
+  }
+  int FocusedItem() const override {
     for (int i = 0; i < count_; ++i) {
-      TWindow* button = buttons_[static_cast<std::size_t>(i)].get();
-      if (!button->CanFocus()) continue;
-      entry = button;
-      if (forward) break;
+      if (buttons_[static_cast<std::size_t>(i)]->TWindow::HasFocus()) return i;
     }
-    return entry;
+    return -1;
   }
 
   void Clicked(int index) { group_.ItemClicked(index); }
-  int ItemIndex() const { return index_; }
 
   // Named by its caption unless the program names it.
   std::wstring ReadName() const override {
@@ -179,12 +177,6 @@ class TRadioGroupWindow : public TDriver<IRadioGroupDriver> {
 TRadioButtonWindow::TRadioButtonWindow(TRadioGroupWindow& group, int index)
     : TWindow(TKind::RadioButton, &group), group_(group), index_(index) {
   CreateSystem(L"BUTTON", WS_VISIBLE | BS_RADIOBUTTON, 0);
-}
-
-// Reached by an arrow key: selected, unless it is already.
-bool TRadioButtonWindow::Press() {
-  if (group_.ItemIndex() != index_) group_.Clicked(index_);
-  return true;
 }
 
 void TRadioButtonWindow::Command(WORD code) {
