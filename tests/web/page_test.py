@@ -4,6 +4,7 @@ import sys
 import time
 import unittest
 
+from selenium import webdriver
 from selenium.webdriver.common.keys import Keys
 
 import browser
@@ -112,6 +113,13 @@ class PageTest(unittest.TestCase):
         p.until(lambda: checked() == (before + 1) % 4)
         p.keys(Keys.UP)
         p.until(lambda: checked() == (before % 4 if before >= 0 else 3))
+        focused = lambda: p.js('var a = document.activeElement;'
+                               'return a.type === "radio" ? "radio" : a.textContent')
+        p.keys(Keys.TAB)  # along the tab order, and back into the list at its selection
+        p.until(lambda: focused() == 'Check')
+        webdriver.ActionChains(p.d).key_down(Keys.SHIFT).send_keys(Keys.TAB).key_up(
+            Keys.SHIFT).perform()
+        p.until(lambda: focused() == 'radio')
         p.keys(Keys.ENTER)
         p.until(lambda: p.counter('Total') == '1' or p.box())
 

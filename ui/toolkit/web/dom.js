@@ -153,23 +153,6 @@ mergeInto(LibraryManager.library, {
     if (el.classList.contains('gw-check') && n !== 'title') el = el.querySelector('input');
     if (v === '') el.removeAttribute(n); else el.setAttribute(n, v);
   },
-  gw_focus: function (id) {
-    var el = GW.els[id], target = el.tagName === 'DIALOG' ? null : GWKeys.entry(el);
-    if (target) target.focus();
-  },
-  gw_focused: function (id) {
-    var el = GW.els[id];
-    return el.contains(document.activeElement) ? 1 : 0;
-  },
-  gw_focus_item: function (id, index) {
-    var r = GW.els[id].querySelectorAll('input')[index];
-    if (r) r.focus();
-  },
-  gw_focused_item: function (id) {
-    var radios = Array.prototype.slice.call(GW.els[id].querySelectorAll('input'));
-    return radios.indexOf(document.activeElement);
-  },
-  gw_select_all: function (id) { GW.els[id].select(); },
   gw_text_height: function (font) {
     var c = GW.canvas || (GW.canvas = document.createElement('canvas').getContext('2d'));
     c.font = UTF8ToString(font);

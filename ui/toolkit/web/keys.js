@@ -1,4 +1,4 @@
-// The keyboard of the web backend's forms. Every key that goes down in the top form is queued
+// The keyboard and the focus of the web backend's forms. Every key that goes down in the top form is queued
 // for the program with its modifiers, and with the edit box that would take its character; the
 // form decides on dialog keys and key preview (TForm::KeyDown). Here only what the browser would
 // do otherwise is stopped: Tab, Enter and, on a control other than an edit box, the arrow keys
@@ -36,5 +36,25 @@ mergeInto(LibraryManager.library, {
       GW.push({ type: 3, el: form, id: form.gwId, arg: e.keyCode, ch: ch, mods: mods,
                 target: typed ? GWKeys.control(inForm).gwId : 0 });
     },
-  }
+  },
+
+  // The focus, as the program moves it.
+  gw_focus__deps: ['$GW', '$GWKeys'],
+  gw_focus: function (id) {
+    var el = GW.els[id], target = el.tagName === 'DIALOG' ? null : GWKeys.entry(el);
+    if (target) target.focus();
+  },
+  gw_focused: function (id) {
+    var el = GW.els[id];
+    return el.contains(document.activeElement) ? 1 : 0;
+  },
+  gw_focus_item: function (id, index) {
+    var r = GW.els[id].querySelectorAll('input')[index];
+    if (r) r.focus();
+  },
+  gw_focused_item: function (id) {
+    var radios = Array.prototype.slice.call(GW.els[id].querySelectorAll('input'));
+    return radios.indexOf(document.activeElement);
+  },
+  gw_select_all: function (id) { GW.els[id].select(); },
 });
