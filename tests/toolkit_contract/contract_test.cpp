@@ -112,6 +112,8 @@ TEST(Contract, EnterPressesTheFocusedButtonElseTheDefaultOne) {
   EXPECT_TRUE(P().ItemHasFocus(*keys.group, 1)) << "the default button took the focus";
 }
 
+// Key preview sees a key and its character before the edit box does; Tab into an edit box selects
+// its text, so that typing replaces it; the edit box keeps its arrow keys.
 TEST(Contract, KeyPreviewSeesKeysAndCharactersBeforeTheFocusedControl) {
   TForm window(nullptr, bsSingle);
   window.SetClientSize(200, 100);

@@ -60,8 +60,6 @@ class TButton : public TControl {
   std::function<void()> OnClick;
   void Click();  // pressed by the user: runs OnClick, showing an error that escapes it
 
-  IButtonDriver& ButtonDriver() const { return *button_; }
-
  private:
   IButtonDriver* button_;
   bool default_ = false;

@@ -110,7 +110,6 @@ class IFormDriver : public IControlDriver {
   virtual void Close() = 0;
   // With key preview, keys reach the form's KeyDown and KeyPress before the focused control.
   virtual void SetKeyPreview(bool preview) = 0;
-  virtual void SetDefaultButton(IButtonDriver* button) = 0;
   virtual void SetTabOrder(const std::vector<IControlDriver*>& order) = 0;
   // A screen reader speaks the text without the focus moving. Called only while the form is on
   // the screen: the driver calls TForm::Shown once it is shown and a screen reader can hear it.

@@ -46,7 +46,6 @@ void TForm::SetKeyPreview(bool preview) {
 void TForm::SetDefaultButton(TButton* button) {
   if (button != nullptr) button->SetDefault(true);
   keys_.SetDefaultButton(button);
-  form_->SetDefaultButton(button ? &button->ButtonDriver() : nullptr);
 }
 
 void TForm::SetTabOrder(std::initializer_list<TControl*> order) {

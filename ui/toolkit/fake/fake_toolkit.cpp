@@ -148,7 +148,6 @@ class TFakeForm : public TFakeDriver<IFormDriver> {
     form_.Closed();
   }
   void SetKeyPreview(bool /*preview*/) override {}
-  void SetDefaultButton(IButtonDriver* /*button*/) override {}
   void SetTabOrder(const std::vector<IControlDriver*>& /*order*/) override {}
   void Announce(const std::string& text) override {
     TFakeToolkit::Instance().Announced.push_back(text);

@@ -80,9 +80,8 @@ class TFormDriver : public TDriver<IFormDriver, QWidget> {
   }
   void Close() override { W().close(); }
 
-  // The form decides on key preview and the default button (TFormKeys tells it of every key).
+  // The form decides on key preview (TFormKeys tells it of every key).
   void SetKeyPreview(bool /*preview*/) override {}
-  void SetDefaultButton(IButtonDriver* /*button*/) override {}
   void SetTabOrder(const std::vector<IControlDriver*>& order) override {
     QWidget* previous = nullptr;
     for (IControlDriver* driver : order) {

@@ -62,7 +62,7 @@ enum TKind : int {
 };
 
 // What gw_set_form sets.
-enum TFormSetting : int { kKeyPreview, kDefaultButton };
+enum TFormSetting : int { kKeyPreview };
 
 // The CSS font and colour of the toolkit's descriptions; Times New Roman is drawn with the
 // Liberation Serif that the page ships.

@@ -221,11 +221,6 @@ mergeInto(LibraryManager.library, {
   gw_set_form: function (id, what, other) {
     var el = GW.els[id];
     if (what === 0) el.gwPreview = !!other;
-    if (what === 1) {
-      if (el.gwDefault) el.gwDefault.classList.remove('gw-default');
-      el.gwDefault = other ? GW.els[other] : null;
-      if (el.gwDefault) el.gwDefault.classList.add('gw-default');
-    }
   },
   gw_show_modal: function (id, ownerId) {
     var d = GW.els[id], owner = GW.els[ownerId];

@@ -38,9 +38,6 @@ class TFormDriver : public TDriver<IFormDriver>, public IEventSink {
     form_.Closed();
   }
   void SetKeyPreview(bool preview) override { gw_set_form(Id(), kKeyPreview, preview ? 1 : 0); }
-  void SetDefaultButton(IButtonDriver* button) override {
-    gw_set_form(Id(), kDefaultButton, button ? ElementOf(*button) : 0);
-  }
   // The form keeps its tab order (TDialogKeys).
   void SetTabOrder(const std::vector<IControlDriver*>& /*order*/) override {}
   void Announce(const std::string& text) override { gw_announce(Id(), text.c_str()); }

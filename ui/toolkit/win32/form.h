@@ -21,9 +21,8 @@ class TFormWindow : public TDriver<IFormDriver> {
   void SetPosition(TPosition position) override { position_ = position; }
   void ShowModal() override;
   void Close() override;
-  // The form keeps these for its keys; the default button draws itself.
+  // The form keeps these for its keys.
   void SetKeyPreview(bool /*preview*/) override {}
-  void SetDefaultButton(IButtonDriver* /*button*/) override {}
   void SetTabOrder(const std::vector<IControlDriver*>& /*order*/) override {}
   void Announce(const std::string& text) override;
   TAnnouncer& Announcer();  // made with the first notice
