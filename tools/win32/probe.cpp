@@ -9,6 +9,7 @@
 //                                       click would: only while the window takes input
 //   gapwise-probe close TITLE           the title bar's close (WM_SYSCOMMAND SC_CLOSE)
 //   gapwise-probe read TITLE            what a screen reader reads of each shown control (MSAA)
+//   gapwise-probe load DLL              loads the DLL by its bare name, as LoadLibrary searches
 // Exit status 0 on success, 1 when the window or button is not there, 2 on a usage error.
 #include <windows.h>  // first: the other Windows headers build on it
 
@@ -193,7 +194,7 @@ int Read(HWND hwnd) {
 int Usage() {
   std::fprintf(stderr,
                "usage: gapwise-probe wait|gone TITLE [SECONDS] | window|controls|close|read TITLE"
-               " | click TITLE CAPTION\n");
+               " | click TITLE CAPTION | load DLL\n");
   return 2;
 }
 
@@ -203,6 +204,7 @@ int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   const std::string command = argv[1];
   const char* title = argv[2];
+  if (command == "load") return LoadLibraryA(argv[2]) != nullptr ? 0 : 1;
   if (command == "wait" || command == "gone") {
     const double seconds = argc > 3 ? std::atof(argv[3]) : 30.0;
     const bool shown = command == "wait";
