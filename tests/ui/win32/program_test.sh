@@ -48,8 +48,8 @@ wait_exit() {  # true once the game has ended, within ten seconds
   kill "$game_pid" 2>/dev/null
   return 1
 }
-seconds_left() {  # the text of Label13, the bold red seconds at Top 112 in the score area
-  probe controls Gapwise | awk -F'\t' '{ split($1, f, " ") } f[5] == 320 && f[4] >= 90 { print $2 }'
+seconds_left() {  # Label13, the bold red seconds in the score area, as a screen reader reads it
+  probe read Gapwise | sed -n 's/^part .*\tname=Time left: \([-0-9]*\)\t.*/\1/p'
 }
 trap 'kill "${game_pid:-0}" 2>/dev/null' EXIT
 
@@ -70,8 +70,11 @@ expect "frame at" "$(awk '/^frame/ { print $2, $3 }' "$out/window.txt")" "372 17
 expect "title-bar buttons" "$(sed -n 's/^\(sysmenu.*sizable [01]\).*/\1/p' "$out/window.txt")" \
   "sysmenu 1 minimize 1 maximize 0 sizable 0"
 first=$(seconds_left)
-case "$first" in 45 | 44 | 43) ok "the stored time limit counts down: $first" ;;
-  *) fail "the countdown shows \"$first\", wanted 45 (or a second or two less)" ;; esac
+# Read through the screen reader's interface, which takes a few seconds on a busy machine; the
+# default limit would show 30 or less.
+if [ -n "$first" ] && [ "$first" -le 45 ] && [ "$first" -ge 36 ]; then
+  ok "the stored time limit counts down: $first"; else
+  fail "the countdown shows \"$first\", wanted 45 (or a few seconds less)"; fi
 
 # 2. The puzzle on the screen and for a screen reader.
 probe controls Gapwise >"$out/controls.txt"
