@@ -6,7 +6,7 @@ import sys
 import browser
 
 
-def run(folder, program, timeout=240):
+def run(folder, program, timeout=120):
     server = browser.Server(folder)
     driver = browser.chromium()
     try:
