@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ui/toolkit/types.h"
@@ -58,6 +59,10 @@ enum TKind : int {
 
 // What gw_set_form sets.
 enum TFormSetting : int { kKeyPreview, kDefaultButton, kClearTabOrder, kAddTabStop };
+
+// A text that the page writes into a buffer (write(buffer, size) gives its whole length in bytes),
+// read once more into a buffer large enough when it did not fit.
+std::string ReadText(const std::function<int(char* buffer, int size)>& write);
 
 // The CSS font and colour of the toolkit's descriptions; Times New Roman is drawn with the
 // Liberation Serif that the page ships.

@@ -75,6 +75,7 @@ mergeInto(LibraryManager.library, {
         el = GW.make('div', 'gw-form gw-main', document.getElementById('gw-page'));
         el.setAttribute('role', 'application');
         el.gwClient = el; GW.main = el; GW.live(el);
+        el.style.display = 'none';  // until it is shown
         break;
       case 1:  // a dialog form
         el = document.createElement('dialog');
@@ -200,7 +201,7 @@ mergeInto(LibraryManager.library, {
       var row = document.createElement('label'), r = document.createElement('input');
       r.type = 'radio'; r.name = 'gw-r' + id; r.gwIndex = i; r.checked = i === index;
       r.tabIndex = -1;
-      r.addEventListener('change', function () { if (r.checked) GWKeys.radio(r); });
+      r.addEventListener('click', function () { if (r.checked) GWKeys.radio(r); });
       row.appendChild(r); row.appendChild(document.createTextNode(t));
       row.style.height = (100 / texts.length) + '%';
       list.appendChild(row);

@@ -31,17 +31,21 @@ mergeInto(LibraryManager.library, {
       if (next) { next.focus(); if (next.select) next.select(); }
     },
     moveArrow: function (form, target, forward) {
-      var c = GWKeys.control(target), same;
+      var c = GWKeys.control(target), same = [];
       if (target.type === 'radio') {
-        same = Array.prototype.slice.call(c.querySelectorAll('input')).filter(GWKeys.shown);
-      } else {
-        same = GWKeys.stops(form).filter(function (s) { return GWKeys.control(s).parentNode === c.parentNode; });
+        same = GWKeys.radios(c);
+      } else {  // the choice list's buttons are controls of their own there, as on the desktop
+        GWKeys.stops(form).forEach(function (s) {
+          var sc = GWKeys.control(s);
+          if (sc.parentNode === c.parentNode) same = same.concat(s.type === 'radio' ? GWKeys.radios(sc) : [s]);
+        });
       }
       var next = GWKeys.around(same, same.indexOf(target), forward);
       if (!next || next === target) return;
       next.focus();
       if (next.type === 'radio' && !next.checked) { next.checked = true; GWKeys.radio(next); }
     },
+    radios: function (c) { return Array.prototype.slice.call(c.querySelectorAll('input')).filter(GWKeys.shown); },
     radio: function (r) { GW.push({ type: 2, el: r, id: GWKeys.control(r).gwId, arg: r.gwIndex }); },
     code: function (e) {
       if (e.key === 'Backspace') return 8;

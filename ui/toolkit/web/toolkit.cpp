@@ -109,6 +109,17 @@ int ElementOf(const IControlDriver& driver) {
   return holder != nullptr ? holder->Element() : 0;
 }
 
+std::string ReadText(const std::function<int(char* buffer, int size)>& write) {
+  std::string text(64, '\0');
+  const int size = write(text.data(), static_cast<int>(text.size()));
+  if (size >= static_cast<int>(text.size())) {
+    text.assign(static_cast<std::size_t>(size) + 1, '\0');
+    write(text.data(), static_cast<int>(text.size()));
+  }
+  text.resize(static_cast<std::size_t>(size));
+  return text;
+}
+
 std::string CssFont(const TFont& font) {
   std::string css = (font.Style & fsItalic) ? "italic " : "";
   if (font.Style & fsBold) css += "bold ";
