@@ -31,7 +31,7 @@ void gw_show_modal(int id, int owner);
 void gw_close(int id);
 void gw_centre(int id, int centred);
 void gw_announce(int id, const char* text);
-int gw_message_box(const char* text, int error);
+int gw_message_box(const char* title, const char* text, int error);
 int gw_next_event(int* event);
 int gw_wait(int ms);
 double gw_now();

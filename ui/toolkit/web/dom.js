@@ -36,13 +36,13 @@ mergeInto(LibraryManager.library, {
       live.setAttribute('aria-live', 'polite');
       parent.appendChild(live);
     },
-    box: function (text, error) {
+    box: function (title, text, error) {
       var d = document.createElement('dialog');
       d.className = 'gw-form gw-box' + (error ? ' gw-error' : '');
       d.setAttribute('role', 'alertdialog');
       d.innerHTML = '<div class="gw-caption"></div><div class="gw-client"><p class="gw-text"></p>' +
         '<button class="gw-ok">OK</button></div>';
-      d.querySelector('.gw-caption').textContent = Module.gwTitle || 'Gapwise';
+      d.querySelector('.gw-caption').textContent = title;
       d.querySelector('.gw-text').textContent = text;
       d.setAttribute('aria-labelledby', 'gw-t' + (++GW.boxes));
       d.querySelector('.gw-caption').id = 'gw-t' + GW.boxes;
@@ -246,7 +246,9 @@ mergeInto(LibraryManager.library, {
   },
   gw_centre: function (id, v) { GW.els[id].gwCentred = !!v; },
   gw_announce: function (id, text) { GW.announce(GW.els[id], UTF8ToString(text)); },
-  gw_message_box: function (text, error) { return GW.box(UTF8ToString(text), error); },
+  gw_message_box: function (title, text, error) {
+    return GW.box(UTF8ToString(title), UTF8ToString(text), error);
+  },
   gw_next_event: function (out) {
     while (GW.queue.length) {
       var ev = GW.queue.shift();

@@ -32,7 +32,7 @@ class TTimerDriver : public ITimerDriver {
 
 // Runs the loop until the box has been closed.
 void RunBox(const std::string& text, bool error) {
-  const int box = gw_message_box(text.c_str(), error ? 1 : 0);
+  const int box = gw_message_box(ApplicationTitle().c_str(), text.c_str(), error ? 1 : 0);
   Loop().RunUntil([box] { return Loop().BoxClosed(box); });
 }
 
