@@ -167,14 +167,18 @@ mergeInto(LibraryManager.library, {
     c.font = UTF8ToString(font);
     return Math.round(c.measureText(UTF8ToString(text)).width);
   },
+  // Each glyph centred in its column at a whole pixel, its advance rounded, as the desktop's are.
   gw_set_columns: function (id, text, lefts, count, width) {
     var el = GW.els[id], t = UTF8ToString(text);
+    var c = GW.canvas || (GW.canvas = document.createElement('canvas').getContext('2d'));
+    c.font = el.style.font || getComputedStyle(el).font;
     el.textContent = '';
     for (var i = 0; i < count && i < t.length; ++i) {
       if (t[i] === ' ') continue;
       var s = document.createElement('span');
       s.textContent = t[i];
-      s.style.left = HEAP32[(lefts >> 2) + i] + 'px'; s.style.width = width + 'px';
+      var inset = Math.trunc((width - Math.round(c.measureText(t[i]).width)) / 2);
+      s.style.left = HEAP32[(lefts >> 2) + i] + inset + 'px';
       el.appendChild(s);
     }
   },
