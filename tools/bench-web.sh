@@ -15,7 +15,7 @@ sizes() {  # sizes FILE...: raw and gzip -9 bytes, summed
 }
 cd "$page"
 echo "program (gapwise.wasm + gapwise.js): $(sizes gapwise.wasm gapwise.js)"
-echo "the page's first load without fonts: $(sizes index.html boot.js gapwise.css gapwise.js \
+echo "the page's first load without fonts: $(sizes index.html gapwise.css gapwise.js \
   gapwise.wasm manifest.webmanifest icon.svg sw.js)"
 echo "fonts (three faces of Liberation Serif): $(sizes fonts/*.ttf)"
 echo "what the service worker adds for offline (help, licence): $(sizes help/* fonts/OFL.txt)"

@@ -1,5 +1,7 @@
 """Measures the page in headless Chromium: the first paint on a reload, against a plain HTML page
-with the same labels (the game's own elements, saved once drawn), medians of RUNS in one run; and
+with the same labels in the same faces (the game's own elements, saved once drawn, with the
+game's style and its fonts preloaded) served by the same server under the same service worker,
+the two reloaded in turn, medians of RUNS in one run; where the game's load spends its time; and
 the page's memory. Usage: bench_web.py PAGE_FOLDER [RUNS]"""
 import os
 import shutil
@@ -12,14 +14,33 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', 'tests', 'web')
 import browser  # noqa: E402
 
 PAINT = ('return (performance.getEntriesByName("first-contentful-paint")[0] || {}).startTime')
+# Where a load's time goes: when each file had arrived, and the page's own marks (index.html).
+STEPS = ('''var t = {};
+    performance.getEntriesByType("resource").forEach(e => t[e.name.split("/").pop()] = e.responseEnd);
+    performance.getEntriesByType("mark").forEach(e => t[e.name] = e.startTime);
+    t["html"] = performance.getEntriesByType("navigation")[0].responseEnd;
+    return t;''')
 
 
-def first_paints(page, url, runs):
-    times = []
+def first_paint(page, url, steps=None):
+    """The first paint of the page at url when reloaded (once opened), and where its time went."""
+    page.d.get(url)
+    page.d.refresh()
+    paint = page.until(lambda: page.js(PAINT))
+    if steps is not None:
+        for name, at in page.js(STEPS).items():
+            steps.setdefault(name, []).append(at)
+    return paint
+
+
+def alternating(page, urls, runs):
+    """Each page's first paints on reloads, the pages reloaded in turn, and the first's steps."""
+    times = [[] for _ in urls]
+    steps = {}
     for _ in range(runs):
-        page.d.get(url)
-        times.append(page.until(lambda: page.js(PAINT)))
-    return times
+        for i, url in enumerate(urls):
+            times[i].append(first_paint(page, url, steps if i == 0 else None))
+    return times, {name: statistics.median(at) for name, at in steps.items()}
 
 
 def main():
@@ -34,18 +55,25 @@ def main():
         page.open(42)
         time.sleep(1)
         labels = page.js('return document.getElementById("gw-page").outerHTML')
+        # The same faces, preloaded as the game's page may, and the same style.
+        fonts = ''.join('<link rel="preload" href="fonts/%s" as="font" type="font/ttf" '
+                        'crossorigin>' % name for name in sorted(os.listdir(folder + '/fonts'))
+                        if name.endswith('.ttf'))
         with open(os.path.join(folder, 'plain.html'), 'w') as plain:
             plain.write('<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Gapwise'
-                        '</title><link rel="stylesheet" href="gapwise.css"></head><body>%s'
-                        '</body></html>' % labels)
-        game = first_paints(page, page.url + 'index.html?seed=42', runs)
-        plain = first_paints(page, page.url + 'plain.html', runs)
+                        '</title>%s<link rel="stylesheet" href="gapwise.css"></head><body>%s'
+                        '</body></html>' % (fonts, labels))
+        (game, plain), steps = alternating(
+            page, [page.url + 'index.html?seed=42', page.url + 'plain.html'], runs)
         page.open(42)
         time.sleep(2)
         memory = page.js('return [performance.memory.usedJSHeapSize, HEAP8.length]')
         game_ms, plain_ms = statistics.median(game), statistics.median(plain)
         print('first paint on reload, median of %d: game %.0f ms, plain page %.0f ms (%.2fx)' %
               (runs, game_ms, plain_ms, game_ms / plain_ms))
+        print('the game\'s load, medians in ms from the navigation: ' +
+              ', '.join('%s %.0f' % (name, at) for name, at in sorted(steps.items(),
+                                                                      key=lambda s: s[1])))
         print('memory: JavaScript heap %.1f MB, program (wasm) memory %.1f MB' %
               (memory[0] / 1e6, memory[1] / 1e6))
     finally:

@@ -111,10 +111,10 @@ windows_build() {  # windows_build x86|x64 [cmake options...]
 }
 
 # The page: build/web-cmake holds the Emscripten build, build/web the page it writes.
-web_build() {
+web_build() {  # web_build [cmake options...]
   install_missing "${web_packages[@]}"
   emcmake cmake -S "$root" -B "$root/build/web-cmake" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DGAPWISE_WEB_OUTPUT="$root/build/web" >/dev/null
+    -DGAPWISE_WEB_OUTPUT="$root/build/web" "$@" >/dev/null
   NODE_PATH=/usr/share/nodejs cmake --build "$root/build/web-cmake" --parallel "$(nproc)"
 }
 
@@ -143,9 +143,10 @@ case "$command" in
     else
       echo "This host runs no 32-bit programs: the 32-bit Windows build was built, not tested."
     fi
-    # The page: the store over localStorage under Node, the game in headless Chromium.
-    install_missing "${web_test_packages[@]}"
-    web_build
+    # The page: the store over localStorage under Node, the game in headless Chromium, its windows
+    # against the Linux screenshots.
+    install_missing "${web_test_packages[@]}" imagemagick
+    web_build -DGAPWISE_HOST_SCREENSHOT="$root/build/release/tools/gapwise-screenshot"
     ctest --test-dir "$root/build/web-cmake" --output-on-failure --timeout 600
     ;;
   web)

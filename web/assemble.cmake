@@ -1,7 +1,7 @@
 # Writes the page's files into OUT; the service worker's list and cache name come from them.
 file(REMOVE_RECURSE ${OUT})
 file(MAKE_DIRECTORY ${OUT}/fonts ${OUT}/help)
-file(COPY ${SRC}/index.html ${SRC}/boot.js ${SRC}/gapwise.css ${SRC}/manifest.webmanifest
+file(COPY ${SRC}/index.html ${SRC}/gapwise.css ${SRC}/manifest.webmanifest
   ${PROGRAM}/gapwise.js ${PROGRAM}/gapwise.wasm DESTINATION ${OUT})
 file(COPY ${ROOT}/data/example.ardentree.Gapwise.svg DESTINATION ${OUT})
 file(RENAME ${OUT}/example.ardentree.Gapwise.svg ${OUT}/icon.svg)

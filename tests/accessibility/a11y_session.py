@@ -1,5 +1,5 @@
 """A private desktop for one test: Xvfb on a free display, the AT-SPI bus, a window manager, and
-the game on it.
+the game on it; the game's accessible tree as a screen reader reads it.
 
 Runs inside dbus-run-session, so the session bus is private too. Every process started here
 is ended by close(), also when the test fails.
@@ -83,3 +83,91 @@ def settings_file(multiple_choice, time_limit):
             '"tlimited"=dword:00000001\n"showr"=dword:00000001\n'
             f'"multc"=dword:{int(multiple_choice):08x}\n"timelimit"=dword:{time_limit:08x}\n'
             '"checked"=dword:00000004\n"ops"=hex:00,01,02,03\n')
+
+
+class Game:
+    """The game's accessible tree, found again on every look, as the tree changes."""
+
+    def __init__(self, pyatspi, start):
+        """Listens for text events and spoken notifications, then starts the game."""
+        self.pyatspi = pyatspi
+        self.events = []
+        self.notices = []
+        pyatspi.Registry.registerEventListener(self.events.append, "object:text-changed")
+        pyatspi.Registry.registerEventListener(self._notice, "object:state-changed:showing")
+        self.started = time.monotonic()
+        self.process = start()
+        self.app = wait_for("the game on the accessibility bus", self._find_app, pump=self.pump)
+
+    def _find_app(self):
+        if self.process.poll() is not None:
+            raise SystemExit(f"the game ended early with status {self.process.returncode}")
+        for app in self.pyatspi.Registry.getDesktop(0):
+            if app is not None and app.name == "Gapwise" and app.childCount > 0:
+                return app
+        return None
+
+    def _notice(self, event):
+        if event.detail1 and event.source.getRoleName() == "notification":
+            self.notices.append((time.monotonic() - self.started, event.source.name))
+
+    def spoken(self):
+        return [text for _, text in self.notices]
+
+    def wait_notice(self, text):
+        """Waits until the text has been announced; returns when, in seconds from start-up."""
+        self.wait(f"the announcement {text!r}", lambda: text in self.spoken())
+        return next(at for at, said in self.notices if said == text)
+
+    def pump(self):
+        from gi.repository import GLib
+        context = GLib.MainContext.default()
+        while context.iteration(False):
+            pass
+
+    def showing(self, role, name=None, root=None):
+        """The showing objects of a role (and name), in tree order."""
+        found = []
+
+        def walk(node):
+            for child in node:
+                if child is None:
+                    continue
+                state = child.getState()
+                if not state.contains(self.pyatspi.STATE_SHOWING):
+                    continue
+                if child.getRoleName() == role and (name is None or child.name == name):
+                    found.append(child)
+                walk(child)
+
+        walk(root or self.app)
+        return found
+
+    def one(self, role, name=None):
+        found = self.showing(role, name)
+        return found[0] if len(found) == 1 else None
+
+    def key(self, keysym):
+        self.pyatspi.Registry.generateKeyboardEvent(keysym, None, self.pyatspi.KEY_SYM)
+
+    def wait(self, what, probe):
+        return wait_for(what, probe, pump=self.pump)
+
+    def puzzle(self):
+        """The puzzle area: the first control of the window."""
+        window = self.app[0]
+        return window[0] if window is not None and window.childCount > 0 else None
+
+    def answer_text(self):
+        box = self.one("text", "Answer")
+        return box.queryText().getText(0, -1) if box else None
+
+    def exit(self):
+        button = self.wait("the Exit button", lambda: self.one("push button", "Exit"))
+        button.queryAction().doAction(0)
+        return self.process.wait(timeout=60)
+
+
+def press(game, role, name):
+    button = game.wait(f"the {name} {role}", lambda: game.one(role, name))
+    button.queryAction().doAction(0)

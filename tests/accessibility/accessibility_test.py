@@ -11,7 +11,7 @@ import subprocess
 import sys
 import time
 
-from a11y_session import Desktop, settings_file, wait_for
+from a11y_session import Desktop, Game, press, settings_file
 from expected_speech import entry_reading, expected_reading, full_notice, utterance
 
 SEED = 66  # its first four puzzles are one of each kind, three with two hidden digits
@@ -19,6 +19,8 @@ PUZZLES = 5  # four are answered; the fifth is the one dealt after them
 COUNTDOWN = 20  # seconds per puzzle in the multiple-choice round, spoken only at 10 and 5
 
 KEYSYM_RETURN, KEYSYM_BACKSPACE, KEYSYM_DOWN, KEYSYM_F2 = 0xFF0D, 0xFF08, 0xFF54, 0xFFBF
+KEYSYM_TAB = 0xFF09
+TIME_BOX = "Time limit in seconds"
 INFO = "Gapwise 1.0. internet site:  www.ardentree.eu. e-mail:  info@ardentree.eu."
 KEYS = "F2 reads the puzzle again, F3 the score and the time left."
 FIRST_NOTICE_SECONDS = 4  # the first puzzle is spoken this soon after start-up, with no key
@@ -31,89 +33,6 @@ def deal(dealer, multiple_choice):
     out = subprocess.run(args + (["--multiple-choice"] if multiple_choice else []),
                          check=True, capture_output=True, text=True).stdout
     return [json.loads(line) for line in out.splitlines()]
-
-
-class Game:
-    """The game's accessible tree, found again on every look, as the tree changes."""
-
-    def __init__(self, pyatspi, start):
-        """Listens for text events and spoken notifications, then starts the game."""
-        self.pyatspi = pyatspi
-        self.events = []
-        self.notices = []
-        pyatspi.Registry.registerEventListener(self.events.append, "object:text-changed")
-        pyatspi.Registry.registerEventListener(self._notice, "object:state-changed:showing")
-        self.started = time.monotonic()
-        self.process = start()
-        self.app = wait_for("the game on the accessibility bus", self._find_app, pump=self.pump)
-
-    def _find_app(self):
-        if self.process.poll() is not None:
-            raise SystemExit(f"the game ended early with status {self.process.returncode}")
-        for app in self.pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == "Gapwise" and app.childCount > 0:
-                return app
-        return None
-
-    def _notice(self, event):
-        if event.detail1 and event.source.getRoleName() == "notification":
-            self.notices.append((time.monotonic() - self.started, event.source.name))
-
-    def spoken(self):
-        return [text for _, text in self.notices]
-
-    def wait_notice(self, text):
-        """Waits until the text has been announced; returns when, in seconds from start-up."""
-        self.wait(f"the announcement {text!r}", lambda: text in self.spoken())
-        return next(at for at, said in self.notices if said == text)
-
-    def pump(self):
-        from gi.repository import GLib
-        context = GLib.MainContext.default()
-        while context.iteration(False):
-            pass
-
-    def showing(self, role, name=None, root=None):
-        """The showing objects of a role (and name), in tree order."""
-        found = []
-
-        def walk(node):
-            for child in node:
-                if child is None:
-                    continue
-                state = child.getState()
-                if not state.contains(self.pyatspi.STATE_SHOWING):
-                    continue
-                if child.getRoleName() == role and (name is None or child.name == name):
-                    found.append(child)
-                walk(child)
-
-        walk(root or self.app)
-        return found
-
-    def one(self, role, name=None):
-        found = self.showing(role, name)
-        return found[0] if len(found) == 1 else None
-
-    def key(self, keysym):
-        self.pyatspi.Registry.generateKeyboardEvent(keysym, None, self.pyatspi.KEY_SYM)
-
-    def wait(self, what, probe):
-        return wait_for(what, probe, pump=self.pump)
-
-    def puzzle(self):
-        """The puzzle area: the first control of the window."""
-        window = self.app[0]
-        return window[0] if window is not None and window.childCount > 0 else None
-
-    def answer_text(self):
-        box = self.one("text", "Answer")
-        return box.queryText().getText(0, -1) if box else None
-
-    def exit(self):
-        button = self.wait("the Exit button", lambda: self.one("push button", "Exit"))
-        button.queryAction().doAction(0)
-        return self.process.wait(timeout=60)
 
 
 def check_puzzle(game, puzzle):
@@ -246,16 +165,12 @@ def play_choices(desktop, pyatspi, probe, dealer):
     assert game.exit() == 0
 
 
-def press(game, role, name):
-    button = game.wait(f"the {name} {role}", lambda: game.one(role, name))
-    button.queryAction().doAction(0)
-
-
 def options_then_info(game, focused):
     """OK in Options deals anew with the focus on the selected choice, not on Check; Info is read
     once, by its description, with no announcement besides."""
     press(game, "push button", "Options")
     game.wait("the Options dialog", lambda: game.one("dialog", "Options"))
+    time_limit_box(game)
     press(game, "push button", "OK")
     game.wait("the Options dialog to close", lambda: game.one("dialog", "Options") is None)
     checked = game.wait("a new list", lambda: [r.name for r in game.showing("radio button")
@@ -266,6 +181,8 @@ def options_then_info(game, focused):
     press(game, "push button", "Info")
     dialog = game.wait("the Info dialog", lambda: game.one("dialog", "Info"))
     assert dialog.description == INFO, dialog.description
+    # its lines are paragraphs, not labels that a reader would read besides the description
+    assert not game.showing("label", None, dialog) and game.showing("paragraph", None, dialog)
     game.wait("OK focused in Info", lambda: game.one("push button", "OK").getState().contains(
         game.pyatspi.STATE_FOCUSED))
     time.sleep(1)
@@ -274,6 +191,32 @@ def options_then_info(game, focused):
     press(game, "push button", "OK")
     game.wait("the Info dialog to close", lambda: game.one("dialog", "Info") is None)
     print("Info: its description read once, nothing announced besides", flush=True)
+
+
+def time_limit_box(game):
+    """Tab into the time-limit box: its focus is reported before its text is selected, the whole
+    text is one run of attributes, and Tab out of it reports no change of selection."""
+    events = []
+
+    def listen(event):
+        if event.type == "focus:" or event.source.name == TIME_BOX:
+            events.append((event.type, event.source.name))
+
+    for kind in ("focus:", "object:text-selection-changed"):
+        game.pyatspi.Registry.registerEventListener(listen, kind)
+    box = game.wait("the time-limit box", lambda: game.one("text", TIME_BOX))
+    text = box.queryText()
+    for _ in range(5):  # from the first check box
+        game.key(KEYSYM_TAB)
+    game.wait("the time-limit box selected", lambda: text.getNSelections() == 1)
+    whole = (0, text.characterCount)
+    assert text.getSelection(0) == whole == tuple(text.getAttributes(0)[1:]), whole
+    game.key(KEYSYM_TAB)
+    game.wait("the focus on OK", lambda: ("focus:", "OK") in events)
+    game.pyatspi.Registry.deregisterEventListener(listen, "focus:", "object:text-selection-changed")
+    assert events[-3:] == [("focus:", TIME_BOX), ("object:text-selection-changed", TIME_BOX),
+                           ("focus:", "OK")], events
+    print(f"the time-limit box: focus, then its text {text.getText(0, -1)!r} selected", flush=True)
 
 
 def main():

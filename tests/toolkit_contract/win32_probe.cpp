@@ -58,8 +58,14 @@ class TWin32Probe : public IToolkitProbe {
     win32_test::PressKey(VK_TAB);
   }
 
-  std::string Caption(const TControl& control) override { return win32_test::TextOf(H(control)); }
-  bool Shown(const TControl& control) override { return IsWindowVisible(H(control)) != FALSE; }
+  // A drawn control (a label) has no window: what it shows is what its window paints for it.
+  std::string Caption(const TControl& control) override {
+    return H(control) != nullptr ? win32_test::TextOf(H(control)) : win32::NativeText(control);
+  }
+  bool Shown(const TControl& control) override {
+    return H(control) != nullptr ? IsWindowVisible(H(control)) != FALSE
+                                 : win32::NativeShown(control);
+  }
   bool HasFocus(const TControl& control) override { return GetFocus() == H(control); }
   bool ItemHasFocus(const TRadioGroup& group, int index) override {
     return GetFocus() == Item(group, index);

@@ -2,6 +2,8 @@
 import functools
 import http.server
 import json
+import os
+import shutil
 import subprocess
 import tempfile
 import threading
@@ -39,6 +41,21 @@ def chromium():
     options.binary_location = '/usr/bin/chromium'
     options.set_capability('goog:loggingPrefs', {'browser': 'ALL'})
     return webdriver.Chrome(service=Service('/usr/bin/chromedriver'), options=options)
+
+
+def with_program(folder, program):
+    """A copy of the page's folder whose screenshot.html starts PROGRAM (a .js file beside its
+    .wasm) in place of the game."""
+    copy = tempfile.mkdtemp(prefix='gapwise-page-')
+    shutil.copytree(folder, copy, dirs_exist_ok=True)
+    name = os.path.basename(program)[:-3]
+    for ext in ('.js', '.wasm'):
+        shutil.copy(program[:-3] + ext, copy)
+    with open(os.path.join(folder, 'index.html')) as index:
+        page = index.read().replace('gapwise.js', name + '.js').replace('gapwise.wasm', name + '.wasm')
+    with open(os.path.join(copy, 'screenshot.html'), 'w') as out:
+        out.write(page)
+    return copy
 
 
 def deal(dealer, seed, *args):
@@ -121,6 +138,20 @@ class Page:
         self.keys(Keys.BACKSPACE)
         if text:
             self.keys(text)
+
+    def pictures(self, folder):
+        """Saves the main form as PNG files into folder while the page's tool names its pictures
+        (Module.gwPicture), until it names none."""
+        os.makedirs(folder, exist_ok=True)
+        while True:
+            name = self.until(lambda: self.js('return Module.gwPicture !== undefined && '
+                                              '[Module.gwPicture]'))[0]
+            if not name:
+                return
+            self.d.find_element(By.CSS_SELECTOR, '.gw-main').screenshot(
+                os.path.join(folder, name + '.png'))
+            self.js('Module.gwPictureTaken()')
+            self.until(lambda: self.js('return Module.gwPicture !== arguments[0]', name))
 
     def spoken(self):
         return self.js('return [...document.querySelectorAll(".gw-live")].map(r => r.textContent)'

@@ -1,6 +1,11 @@
 """Gapwise in Chromium: the page plays as the desktop game does. Run as
-page_test.py PAGE_FOLDER DEALER_JS; each case is one rule, driven as a user would."""
+page_test.py PAGE_FOLDER DEALER_JS [SCREENSHOT_JS LINUX_SCREENSHOT]; each case is one rule, driven
+as a user would. With the page's and the Linux screenshot tools, the page's windows are compared
+with the Linux ones."""
+import os
+import subprocess
 import sys
+import tempfile
 import time
 import unittest
 
@@ -8,6 +13,9 @@ from selenium import webdriver
 from selenium.webdriver.common.keys import Keys
 
 import browser
+
+sys.path.insert(0, os.path.join(os.path.dirname(__file__), '..', '..', 'tools'))
+import compare_screenshots  # noqa: E402
 
 SEED = 42
 DIGITS = lambda answer: ''.join(c for c in answer)
@@ -185,23 +193,62 @@ class PageTest(unittest.TestCase):
         p.until(lambda: reading.split(' ')[0] in p.spoken())  # the first puzzle was announced
 
 
-class OfflineTest(unittest.TestCase):
-    def test_plays_after_the_server_stops(self):
-        server = browser.Server(FOLDER)
-        driver = browser.chromium()
+    @unittest.skipUnless(len(sys.argv) > 4, 'no screenshot tools given')
+    def test_the_windows_stand_where_the_linux_ones_do(self):
+        """Every screenshot's red mask to the pixel, the digits' ink and the panels' places."""
+        linux, web = tempfile.mkdtemp(), tempfile.mkdtemp()
+        subprocess.run([sys.argv[4], str(SEED), linux], check=True, capture_output=True,
+                       env=dict(os.environ, QT_QPA_PLATFORM='offscreen'))
+        server = browser.Server(browser.with_program(FOLDER, sys.argv[3]))
         try:
-            page = browser.Page(driver, 'http://127.0.0.1:%d/index.html' % server.port)
-            page.open(SEED)
-            page.until(lambda: page.js('return navigator.serviceWorker.controller !== null') or
-                       page.reload(SEED))
-            page.until(lambda: page.js('return caches.keys().then(k => k.length)'))
-            server.stop()
-            page.reload(SEED)
-            page.keys(browser.deal(DEALER, SEED, '--count', '1')[0]['answer'])
-            page.keys(Keys.ENTER)
-            page.until(lambda: page.counter('Right') == '1')
+            self.driver.get('http://127.0.0.1:%d/screenshot.html?seed=%d' % (server.port, SEED))
+            self.page.pictures(web)
         finally:
-            driver.quit()
+            server.stop()
+        self.assertEqual(compare_screenshots.main(linux, web, with_panels=True), 0)
+
+
+class OfflineTest(unittest.TestCase):
+    """The page once its service worker has kept it."""
+
+    def setUp(self):
+        self.server = browser.Server(FOLDER)
+        self.driver = browser.chromium()
+        self.addCleanup(self.driver.quit)
+        self.addCleanup(self.server.stop)
+        page = self.page = browser.Page(self.driver,
+                                        'http://127.0.0.1:%d/index.html' % self.server.port)
+        page.open(SEED)
+        page.until(lambda: page.js('return navigator.serviceWorker.controller !== null') or
+                   page.reload(SEED))
+        page.until(lambda: page.js('return caches.keys().then(k => k.length)'))
+
+    def test_plays_after_the_server_stops(self):
+        page = self.page
+        self.server.stop()
+        page.reload(SEED)
+        page.keys(browser.deal(DEALER, SEED, '--count', '1')[0]['answer'])
+        page.keys(Keys.ENTER)
+        page.until(lambda: page.counter('Right') == '1')
+
+    def test_installable_with_a_valid_manifest(self):
+        manifest = self.driver.execute_cdp_cmd('Page.getAppManifest', {})
+        self.assertEqual(manifest['errors'], [])
+        self.assertIn('"icon.svg"', manifest['data'])
+        self.assertEqual(
+            self.driver.execute_cdp_cmd('Page.getInstallabilityErrors', {})['installabilityErrors'],
+            [])
+
+    def test_help_opens_in_a_new_tab_and_loads_offline(self):
+        game = self.driver.current_window_handle
+        self.page.click('?')
+        self.page.until(lambda: len(self.driver.window_handles) == 2)
+        self.driver.switch_to.window([h for h in self.driver.window_handles if h != game][0])
+        self.page.until(lambda: self.driver.title == 'Gapwise Help')
+        self.server.stop()
+        self.driver.refresh()
+        self.page.until(lambda: self.driver.title == 'Gapwise Help')
+        self.assertTrue(self.page.js('return document.styleSheets[0].cssRules.length > 0'))
 
 
 if __name__ == '__main__':

@@ -8,7 +8,9 @@
 //   gapwise-probe click TITLE CAPTION   presses the push button with that caption (posted), as a
 //                                       click would: only while the window takes input
 //   gapwise-probe close TITLE           the title bar's close (WM_SYSCOMMAND SC_CLOSE)
-//   gapwise-probe read TITLE            what a screen reader reads of each shown control (MSAA)
+//   gapwise-probe read TITLE            what a screen reader reads of each shown control (MSAA),
+//                                       a control that a window draws as a "part" of it
+//   gapwise-probe load DLL              loads the DLL by its bare name, as LoadLibrary searches
 // Exit status 0 on success, 1 when the window or button is not there, 2 on a usage error.
 #include <windows.h>  // first: the other Windows headers build on it
 
@@ -150,41 +152,75 @@ std::string Bstr(BSTR text) {
   return narrow;
 }
 
-// Name, role, description and value of each shown control's client object, through MSAA from
-// this process, as a screen reader gets them.
+// One line of what a screen reader reads of the object's child `id` (CHILDID_SELF: the object):
+// what it is and where, role, state, then name, description and value after tabs.
+void PrintRead(IAccessible* object, long id, const std::string& what, POINT at) {
+  VARIANT child;
+  child.vt = VT_I4;
+  child.lVal = id;
+  BSTR name = nullptr;
+  BSTR description = nullptr;
+  BSTR value = nullptr;
+  VARIANT role;
+  VariantInit(&role);
+  object->get_accName(child, &name);
+  object->get_accDescription(child, &description);
+  object->get_accValue(child, &value);
+  object->get_accRole(child, &role);
+  VARIANT state;
+  VariantInit(&state);
+  object->get_accState(child, &state);
+  const bool invisible = state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_INVISIBLE);
+  std::printf("%s %ld %ld role %ld%s\tname=%s\tdescription=%s\tvalue=%s\n", what.c_str(), at.x,
+              at.y, role.vt == VT_I4 ? role.lVal : 0L, invisible ? " invisible" : "",
+              Bstr(name).c_str(), Bstr(description).c_str(), Bstr(value).c_str());
+}
+
+// The object's children that are simple elements (controls that a window draws), as "part" lines
+// placed in the top-level window's client area.
+void PrintParts(IAccessible* object, HWND top) {
+  long count = 0;
+  if (FAILED(object->get_accChildCount(&count)) || count <= 0) return;
+  std::vector<VARIANT> children(static_cast<std::size_t>(count));
+  long got = 0;
+  if (FAILED(AccessibleChildren(object, 0, count, children.data(), &got))) return;
+  for (long i = 0; i < got; ++i) {
+    VARIANT& child = children[static_cast<std::size_t>(i)];
+    if (child.vt == VT_I4) {
+      long left = 0;
+      long top_ = 0;
+      long width = 0;
+      long height = 0;
+      object->accLocation(&left, &top_, &width, &height, child);
+      POINT at{left, top_};
+      ScreenToClient(top, &at);
+      PrintRead(object, child.lVal, "part", at);
+    }
+    VariantClear(&child);
+  }
+}
+
+// Name, role, description and value of each shown control's client object and of the controls
+// that it draws, through MSAA from this process, as a screen reader gets them.
 int Read(HWND hwnd) {
   CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
   const GUID iid = {0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
   int read = 0;
-  for (const TControl& control : Controls(hwnd)) {
+  std::vector<TControl> controls = Controls(hwnd);
+  controls.insert(controls.begin(), TControl{hwnd, RECT{0, 0, 0, 0}});  // the form's own parts
+  for (const TControl& control : controls) {
     IAccessible* object = nullptr;
     if (FAILED(AccessibleObjectFromWindow(control.hwnd, static_cast<DWORD>(OBJID_CLIENT), iid,
                                           reinterpret_cast<void**>(&object))) ||
         object == nullptr) {
       continue;
     }
-    VARIANT self;
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    BSTR description = nullptr;
-    BSTR value = nullptr;
-    VARIANT role;
-    VariantInit(&role);
-    object->get_accName(self, &name);
-    object->get_accDescription(self, &description);
-    object->get_accValue(self, &value);
-    object->get_accRole(self, &role);
-    VARIANT state;
-    VariantInit(&state);
-    object->get_accState(self, &state);
-    const bool invisible = state.vt == VT_I4 && (state.lVal & STATE_SYSTEM_INVISIBLE);
-    std::printf("%s %ld %ld role %ld%s\tname=%s\tdescription=%s\tvalue=%s\n",
-                ClassOf(control.hwnd).c_str(), control.box.left, control.box.top,
-                role.vt == VT_I4 ? role.lVal : 0L, invisible ? " invisible" : "",
-                Bstr(name).c_str(), Bstr(description).c_str(), Bstr(value).c_str());
+    if (control.hwnd != hwnd) {
+      PrintRead(object, CHILDID_SELF, ClassOf(control.hwnd), {control.box.left, control.box.top});
+      ++read;
+    }
+    PrintParts(object, hwnd);
     object->Release();
-    ++read;
   }
   CoUninitialize();
   return read > 0 ? 0 : 1;
@@ -193,7 +229,7 @@ int Read(HWND hwnd) {
 int Usage() {
   std::fprintf(stderr,
                "usage: gapwise-probe wait|gone TITLE [SECONDS] | window|controls|close|read TITLE"
-               " | click TITLE CAPTION\n");
+               " | click TITLE CAPTION | load DLL\n");
   return 2;
 }
 
@@ -203,6 +239,7 @@ int main(int argc, char** argv) {
   if (argc < 3) return Usage();
   const std::string command = argv[1];
   const char* title = argv[2];
+  if (command == "load") return LoadLibraryA(argv[2]) != nullptr ? 0 : 1;
   if (command == "wait" || command == "gone") {
     const double seconds = argc > 3 ? std::atof(argv[3]) : 30.0;
     const bool shown = command == "wait";

@@ -16,6 +16,24 @@ void* NativeWindow(const TControl& control) {
   return window != nullptr ? window->Handle() : nullptr;
 }
 
+TNativePart NativePart(const TControl& control) {
+  const TWindow* window = WindowOf(control.Driver());
+  if (window == nullptr) return {};
+  if (!window->Drawn()) return {window->Handle(), 0};
+  const long id = window->PartId();
+  return id != 0 ? TNativePart{window->Host()->Handle(), id} : TNativePart{};
+}
+
+std::string NativeText(const TControl& control) {
+  const TWindow* window = WindowOf(control.Driver());
+  return window != nullptr ? Utf8(window->WindowText()) : std::string();
+}
+
+bool NativeShown(const TControl& control) {
+  const TWindow* window = WindowOf(control.Driver());
+  return window != nullptr && window->Shown();
+}
+
 // The group's radio buttons are its child buttons whose own flag shows them (the buttons kept
 // past the items hide), standing in one column from the first item down.
 void* NativeItem(const TRadioGroup& group, int index) {

@@ -10,8 +10,19 @@
 
 namespace gapwise::win32 {
 
-// The window that shows a control (a form: its top-level window); null for none.
+// The window that shows a control (a form: its top-level window); null for none, and for a
+// control that the window it stands in draws (a label).
 void* NativeWindow(const TControl& control);
+// A control as a screen reader reaches it: its own window (Id 0), or the window that draws it
+// and its part number there; Window null where no reader reaches it.
+struct TNativePart {
+  void* Window = nullptr;
+  long Id = 0;
+};
+TNativePart NativePart(const TControl& control);
+// The text that a control shows, and whether it is on the screen, windowed or drawn.
+std::string NativeText(const TControl& control);
+bool NativeShown(const TControl& control);
 // The radio button of item `index` of a choice list; null when there is no such item.
 void* NativeItem(const TRadioGroup& group, int index);
 

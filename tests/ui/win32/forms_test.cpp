@@ -179,9 +179,6 @@ TEST(Frame, LabelsSizeThemselvesToTheirTextInTimesNewRoman) {
   // The designed widths (Times New Roman, or a face with its metrics such as Liberation Serif).
   EXPECT_NEAR(bold->Width(), 46, 2);
   EXPECT_NEAR(plain->Width(), 26, 2);
-  RECT box;
-  GetWindowRect(H(*bold), &box);
-  EXPECT_EQ(box.right - box.left, bold->Width());
 }
 
 BOOL CALLBACK FindTooltip(HWND hwnd, LPARAM found) {
@@ -199,14 +196,20 @@ TEST(Frame, AHintIsShownByTheFormsTooltip) {
   ASSERT_NE(tooltip, nullptr);
   EXPECT_EQ(GetWindow(tooltip, GW_OWNER), H(form));
   EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  // The label is drawn by the form: its tool is its box there.
   wchar_t text[256] = {};
   TOOLINFOW tool{};
   tool.cbSize = TTTOOLINFOW_V2_SIZE;
-  tool.hwnd = H(form);
-  tool.uId = reinterpret_cast<UINT_PTR>(H(*label));
   tool.lpszText = text;
-  SendMessageW(tooltip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+  ASSERT_TRUE(SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
   EXPECT_EQ(std::wstring(text), L"internet site:  www.ardentree.eu");
+  EXPECT_EQ(tool.hwnd, H(form));
+  EXPECT_EQ(tool.rect.left, 16);
+  EXPECT_EQ(tool.rect.top, 140);
+  EXPECT_EQ(tool.rect.right - tool.rect.left, label->Width());
+  label->SetLeft(20);
+  ASSERT_TRUE(SendMessageW(tooltip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)));
+  EXPECT_EQ(tool.rect.left, 20);
   label->SetHint("");
   EXPECT_EQ(SendMessageW(tooltip, TTM_GETTOOLCOUNT, 0, 0), 0);
 }

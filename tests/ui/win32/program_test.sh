@@ -10,12 +10,16 @@
 #      Options is open and restarts at the full limit after it;
 #   4. Exit writes the six values under HKCU\Software\Ardentree\Gapwise with their types, and a
 #      value stored there before stays;
-#   5. the title bar's close saves nothing.
-#   program_test.sh GAPWISE_EXE PROBE_EXE OUTDIR
+#   5. the title bar's close saves nothing;
+#   6. a uiautomationcore.dll planted beside the program is not loaded when it announces the first
+#      puzzle (Wine told to prefer a DLL found on the search path, where the probe shows that a
+#      load by the bare name takes the planted one).
+#   program_test.sh GAPWISE_EXE PROBE_EXE OUTDIR PLANTED_DLL
 set -uo pipefail
 game=$1
 probe_exe=$2
 out=$3
+planted_dll=$4
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 key='HKCU\Software\Ardentree\Gapwise'
 failures=0
@@ -44,8 +48,8 @@ wait_exit() {  # true once the game has ended, within ten seconds
   kill "$game_pid" 2>/dev/null
   return 1
 }
-seconds_left() {  # the text of Label13, the bold red seconds at Top 112 in the score area
-  probe controls Gapwise | awk -F'\t' '{ split($1, f, " ") } f[5] == 320 && f[4] >= 90 { print $2 }'
+seconds_left() {  # Label13, the bold red seconds in the score area, as a screen reader reads it
+  probe read Gapwise | sed -n 's/^part .*\tname=Time left: \([-0-9]*\)\t.*/\1/p'
 }
 trap 'kill "${game_pid:-0}" 2>/dev/null' EXIT
 
@@ -66,8 +70,11 @@ expect "frame at" "$(awk '/^frame/ { print $2, $3 }' "$out/window.txt")" "372 17
 expect "title-bar buttons" "$(sed -n 's/^\(sysmenu.*sizable [01]\).*/\1/p' "$out/window.txt")" \
   "sysmenu 1 minimize 1 maximize 0 sizable 0"
 first=$(seconds_left)
-case "$first" in 45 | 44 | 43) ok "the stored time limit counts down: $first" ;;
-  *) fail "the countdown shows \"$first\", wanted 45 (or a second or two less)" ;; esac
+# Read through the screen reader's interface, which takes a few seconds on a busy machine; the
+# default limit would show 30 or less.
+if [ -n "$first" ] && [ "$first" -le 45 ] && [ "$first" -ge 36 ]; then
+  ok "the stored time limit counts down: $first"; else
+  fail "the countdown shows \"$first\", wanted 45 (or a few seconds less)"; fi
 
 # 2. The puzzle on the screen and for a screen reader.
 probe controls Gapwise >"$out/controls.txt"
@@ -127,6 +134,22 @@ probe close Gapwise
 wait_exit && ok "the title bar's close ends the program" || fail "the program did not end"
 if wine reg query "$key" >/dev/null 2>&1; then fail "the title bar's close saved settings"; else
   ok "the title bar's close saved nothing"; fi
+
+# 6. Only the system's DLL is loaded: the first puzzle is announced a second after the window shows.
+planted=$out/planted
+mkdir -p "$planted"
+cp "$game" "$probe_exe" "$planted_dll" "$planted/"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}uiautomationcore=n,b"
+game=$planted/$(basename "$game")
+start_game
+sleep 3
+probe close Gapwise
+wait_exit || fail "the program in $planted did not end"
+if [ -e "$planted/planted.loaded" ]; then fail "the program loaded the DLL planted beside it"; else
+  ok "the DLL planted beside the program was not loaded"; fi
+(cd "$planted" && wine "./$(basename "$probe_exe")" load uiautomationcore.dll)
+if [ -e "$planted/planted.loaded" ]; then ok "a load by the bare name takes the planted DLL"; else
+  fail "the planted DLL is not found by a load by its bare name: the check above proves nothing"; fi
 
 echo "$failures failure(s)"
 [ "$failures" -eq 0 ]

@@ -15,7 +15,7 @@ for seed in 42 2024; do
   QT_QPA_PLATFORM=offscreen "$linux" "$seed" "$out/$seed/linux" >/dev/null
   wine "$windows" "$seed" "$(winepath -w "$out/$seed/windows")" >/dev/null
   echo "seed $seed:"
-  python3 "$here/../../../tools/win32/compare_screenshots.py" "$out/$seed/linux" \
+  python3 "$here/../../../tools/compare_screenshots.py" "$out/$seed/linux" \
     "$out/$seed/windows" || status=1
 done
 exit $status

@@ -8,6 +8,7 @@
 
 #include "ui/toolkit/qt/accessible_text.h"
 #include "ui/toolkit/qt/announcer.h"
+#include "ui/toolkit/qt/edit.h"
 #include "ui/toolkit/qt/radio_group.h"
 #include "ui/toolkit/qt/static_text.h"
 
@@ -35,6 +36,17 @@ class TAccessibleTitledValue : public QAccessibleWidget {
     if (t != QAccessible::Name) return QAccessibleWidget::text(t);
     return widget()->property(kTitleProperty).toString() + QStringLiteral(": ") +
            static_cast<QLabel*>(widget())->text();
+  }
+};
+
+// A label of a window read by its description: a paragraph of that text.
+class TAccessibleParagraph : public QAccessibleWidget {
+ public:
+  explicit TAccessibleParagraph(QLabel* w) : QAccessibleWidget(w, QAccessible::Paragraph) {}
+  QString text(QAccessible::Text t) const override {
+    const QString given = QAccessibleWidget::text(t);
+    if (t != QAccessible::Name || !given.isEmpty()) return given;
+    return static_cast<QLabel*>(widget())->text();
   }
 };
 
@@ -89,12 +101,20 @@ class TAccessibleRadioButton : public QAccessibleWidget {
   QRadioButton* Button() const { return static_cast<QRadioButton*>(widget()); }
 };
 
-// Drops an interface made before the widget was marked, so that the next query asks the factory.
+// Drops an interface made before the widget changed, so that the next query asks the factory.
+void Forget(QWidget* widget) {
+  QAccessible::deleteAccessibleInterface(
+      QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+}
+
 void Remark(QWidget* widget, const char* property, const QVariant& value) {
   if (widget->property(property) == value) return;
   widget->setProperty(property, value);
-  QAccessible::deleteAccessibleInterface(
-      QAccessible::uniqueId(QAccessible::queryAccessibleInterface(widget)));
+  Forget(widget);
+}
+
+bool InDescribedWindow(const QWidget* widget) {
+  return !widget->isWindow() && !widget->window()->accessibleDescription().isEmpty();
 }
 
 QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
@@ -105,10 +125,14 @@ QAccessibleInterface* Factory(const QString& /*className*/, QObject* object) {
       label != nullptr && label->property(kTitleProperty).isValid()) {
     return new TAccessibleTitledValue(label);
   }
+  if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && InDescribedWindow(label)) {
+    return new TAccessibleParagraph(label);
+  }
   if (auto* announcer = dynamic_cast<TAnnouncer*>(widget)) {
     return new TAccessibleAnnouncer(announcer);
   }
   if (auto* answer = dynamic_cast<TStaticText*>(widget)) return new TAccessibleStaticText(answer);
+  if (auto* edit = dynamic_cast<TEditBox*>(widget)) return new TAccessibleEdit(edit);
   if (auto* group = dynamic_cast<TRadioGroup*>(widget)) return new TAccessibleRadioGroup(group);
   auto* button = qobject_cast<QRadioButton*>(widget);
   if (button != nullptr && dynamic_cast<TRadioGroup*>(button->parentWidget()) != nullptr) {
@@ -128,6 +152,12 @@ void SetReading(QWidget* panel, const QString& name, const QString& description)
   Remark(panel, kReadingProperty, true);
   if (panel->accessibleDescription() != description) panel->setAccessibleDescription(description);
   SetAccessibleText(panel, name);
+}
+
+void SetAccessibleDescription(QWidget* widget, const QString& description) {
+  widget->setAccessibleDescription(description);
+  if (!widget->isWindow()) return;
+  for (QLabel* label : widget->findChildren<QLabel*>()) Forget(label);
 }
 
 void SetAccessibleText(QWidget* widget, const QString& name) {

@@ -58,7 +58,7 @@ class TDriver : public TInterface, public TWidgetHolder {
     SetAccessibleText(widget_, QtText(name));
   }
   void SetAccessibleDescription(const std::string& description) override {
-    widget_->setAccessibleDescription(QtText(description));
+    qt::SetAccessibleDescription(widget_, QtText(description));
   }
   void AnnounceName() override { qt::AnnounceName(widget_); }
 

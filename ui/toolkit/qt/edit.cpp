@@ -1,6 +1,7 @@
 #include "ui/toolkit/qt/edit.h"
 
 #include <QContextMenuEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMenu>
@@ -73,6 +74,40 @@ void TEditBox::contextMenuEvent(QContextMenuEvent* event) {
     for (QAction* action : menu->actions()) action->setText(action->text().section('\t', 0, 0));
   }
   menu->exec(event->globalPos());
+}
+
+// The box selects its text when the keyboard brings the focus, but only once the focus has been
+// reported: a selection reported first is read as the selection of the control being left.
+void TEditBox::focusInEvent(QFocusEvent* event) {
+  ShowSelection(true);
+  const Qt::FocusReason reason = event->reason();
+  if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+      reason != Qt::ShortcutFocusReason) {
+    return QLineEdit::focusInEvent(event);
+  }
+  QFocusEvent unselected(event->type(), Qt::OtherFocusReason);
+  QLineEdit::focusInEvent(&unselected);
+  QMetaObject::invokeMethod(
+      this,
+      [this] {
+        if (hasFocus() && !hasSelectedText()) selectAll();
+      },
+      Qt::QueuedConnection);
+}
+
+// Leaving keeps the selection, so that nothing is reported unselected; it is only hidden.
+void TEditBox::focusOutEvent(QFocusEvent* event) {
+  QFocusEvent kept(event->type(), Qt::ActiveWindowFocusReason);
+  QLineEdit::focusOutEvent(&kept);
+  ShowSelection(false);
+}
+
+void TEditBox::ShowSelection(bool shown) {
+  const QPalette& own = shown ? parentWidget()->palette() : palette();
+  QPalette colours = palette();
+  colours.setBrush(QPalette::Highlight, shown ? own.highlight() : own.base());
+  colours.setBrush(QPalette::HighlightedText, shown ? own.highlightedText() : own.text());
+  setPalette(colours);
 }
 
 // An edit that makes the text longer than the limit (a paste from the context menu) is undone;

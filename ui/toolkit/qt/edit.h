@@ -1,7 +1,9 @@
 // The one-line edit box: every typed character passes the control's key handler first, and the
 // user's typing and pasting keep within the length limit, while the program may set any text.
 // With a key handler, which may drop the shortcuts' characters, its context menu shows its
-// commands without shortcuts.
+// commands without shortcuts. A screen reader hears the box's focus before its text is selected
+// on the way in, and no change of selection on the way out: the selection stays, unseen, while
+// the box has no focus.
 #pragma once
 
 #include <QLineEdit>
@@ -22,10 +24,13 @@ class TEditBox : public QLineEdit {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   bool Drops(const QKeyEvent& key);
   void Edited(const QString& text);
+  void ShowSelection(bool shown);
 
   TEdit& edit_;
   int limit_ = 0;

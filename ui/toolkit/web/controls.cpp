@@ -91,14 +91,7 @@ class TEditDriver : public TDriver<IEditDriver>, public IEventSink {
   }
   ~TEditDriver() override { Loop().Forget(Id()); }
   std::string Text() const override {
-    std::string text(64, '\0');
-    const int size = gw_get_text(Id(), text.data(), static_cast<int>(text.size()));
-    if (size >= static_cast<int>(text.size())) {
-      text.assign(static_cast<std::size_t>(size) + 1, '\0');
-      gw_get_text(Id(), text.data(), static_cast<int>(text.size()));
-    }
-    text.resize(static_cast<std::size_t>(size));
-    return text;
+    return ReadText([this](char* buffer, int size) { return gw_get_text(Id(), buffer, size); });
   }
   void SetMaxLength(int length) override {
     gw_set_attr(Id(), "maxlength", length > 0 ? std::to_string(length).c_str() : "");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "ui/toolkit/types.h"
@@ -35,7 +36,7 @@ void gw_show_modal(int id, int owner);
 void gw_close(int id);
 void gw_centre(int id, int centred);
 void gw_announce(int id, const char* text);
-int gw_message_box(const char* text, int error);
+int gw_message_box(const char* title, const char* text, int error);
 int gw_next_event(int* event);
 int gw_wait(int ms);
 double gw_now();
@@ -63,6 +64,10 @@ enum TKind : int {
 
 // What gw_set_form sets.
 enum TFormSetting : int { kKeyPreview };
+
+// A text that the page writes into a buffer (write(buffer, size) gives its whole length in bytes),
+// read once more into a buffer large enough when it did not fit.
+std::string ReadText(const std::function<int(char* buffer, int size)>& write);
 
 // The CSS font and colour of the toolkit's descriptions; Times New Roman is drawn with the
 // Liberation Serif that the page ships.

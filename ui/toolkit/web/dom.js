@@ -36,13 +36,13 @@ mergeInto(LibraryManager.library, {
       live.setAttribute('aria-live', 'polite');
       parent.appendChild(live);
     },
-    box: function (text, error) {
+    box: function (title, text, error) {
       var d = document.createElement('dialog');
       d.className = 'gw-form gw-box' + (error ? ' gw-error' : '');
       d.setAttribute('role', 'alertdialog');
       d.innerHTML = '<div class="gw-caption"></div><div class="gw-client"><p class="gw-text"></p>' +
         '<button class="gw-ok">OK</button></div>';
-      d.querySelector('.gw-caption').textContent = Module.gwTitle || 'Gapwise';
+      d.querySelector('.gw-caption').textContent = title;
       d.querySelector('.gw-text').textContent = text;
       d.setAttribute('aria-labelledby', 'gw-t' + (++GW.boxes));
       d.querySelector('.gw-caption').id = 'gw-t' + GW.boxes;
@@ -75,6 +75,7 @@ mergeInto(LibraryManager.library, {
         el = GW.make('div', 'gw-form gw-main', document.getElementById('gw-page'));
         el.setAttribute('role', 'application');
         el.gwClient = el; GW.main = el; GW.live(el);
+        el.style.display = 'none';  // until it is shown
         break;
       case 1:  // a dialog form
         el = document.createElement('dialog');
@@ -164,14 +165,18 @@ mergeInto(LibraryManager.library, {
     c.font = UTF8ToString(font);
     return Math.round(c.measureText(UTF8ToString(text)).width);
   },
+  // Each glyph centred in its column at a whole pixel, its advance rounded, as the desktop's are.
   gw_set_columns: function (id, text, lefts, count, width) {
     var el = GW.els[id], t = UTF8ToString(text);
+    var c = GW.canvas || (GW.canvas = document.createElement('canvas').getContext('2d'));
+    c.font = el.style.font || getComputedStyle(el).font;
     el.textContent = '';
     for (var i = 0; i < count && i < t.length; ++i) {
       if (t[i] === ' ') continue;
       var s = document.createElement('span');
       s.textContent = t[i];
-      s.style.left = HEAP32[(lefts >> 2) + i] + 'px'; s.style.width = width + 'px';
+      var inset = Math.trunc((width - Math.round(c.measureText(t[i]).width)) / 2);
+      s.style.left = HEAP32[(lefts >> 2) + i] + inset + 'px';
       el.appendChild(s);
     }
   },
@@ -198,7 +203,7 @@ mergeInto(LibraryManager.library, {
       var row = document.createElement('label'), r = document.createElement('input');
       r.type = 'radio'; r.name = 'gw-r' + id; r.gwIndex = i; r.checked = i === index;
       r.tabIndex = -1;
-      r.addEventListener('change', function () { if (r.checked) GWKeys.radio(r); });
+      r.addEventListener('click', function () { if (r.checked) GWKeys.radio(r); });
       row.appendChild(r); row.appendChild(document.createTextNode(t));
       list.appendChild(row);
     });
@@ -241,7 +246,9 @@ mergeInto(LibraryManager.library, {
   },
   gw_centre: function (id, v) { GW.els[id].gwCentred = !!v; },
   gw_announce: function (id, text) { GW.announce(GW.els[id], UTF8ToString(text)); },
-  gw_message_box: function (text, error) { return GW.box(UTF8ToString(text), error); },
+  gw_message_box: function (title, text, error) {
+    return GW.box(UTF8ToString(title), UTF8ToString(text), error);
+  },
   gw_next_event: function (out) {
     while (GW.queue.length) {
       var ev = GW.queue.shift();

@@ -32,7 +32,7 @@ class TTimerDriver : public ITimerDriver {
 
 // Runs the loop until the box has been closed.
 void RunBox(const std::string& text, bool error) {
-  const int box = gw_message_box(text.c_str(), error ? 1 : 0);
+  const int box = gw_message_box(ApplicationTitle().c_str(), text.c_str(), error ? 1 : 0);
   Loop().RunUntil([box] { return Loop().BoxClosed(box); });
 }
 
@@ -107,6 +107,17 @@ class TWebToolkit : public IToolkit {
 int ElementOf(const IControlDriver& driver) {
   const auto* holder = dynamic_cast<const TElementHolder*>(&driver);
   return holder != nullptr ? holder->Element() : 0;
+}
+
+std::string ReadText(const std::function<int(char* buffer, int size)>& write) {
+  std::string text(64, '\0');
+  const int size = write(text.data(), static_cast<int>(text.size()));
+  if (size >= static_cast<int>(text.size())) {
+    text.assign(static_cast<std::size_t>(size) + 1, '\0');
+    write(text.data(), static_cast<int>(text.size()));
+  }
+  text.resize(static_cast<std::size_t>(size));
+  return text;
 }
 
 std::string CssFont(const TFont& font) {

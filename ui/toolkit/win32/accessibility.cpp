@@ -6,6 +6,7 @@
 #include <objbase.h>
 #include <oleacc.h>
 
+#include "ui/toolkit/win32/accessible_parts.h"
 #include "ui/toolkit/win32/com_object.h"
 
 namespace gapwise::win32 {
@@ -15,6 +16,7 @@ namespace {
 constexpr GUID kIDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr GUID kIAccessible = {
     0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+constexpr GUID kIEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 // Runs the body of a COM method: nothing throws through the interface.
 template <class TBody>
@@ -49,7 +51,8 @@ long RoleOf(TRole role) {
 }
 
 // The system's object for a window's client area, with what the window itself says about its
-// name, description, value, role and state; a window read as one text offers no children.
+// name, description, value, role and state; a window read as one text offers no children, and
+// the controls that a window draws are parts of it.
 class TAccessible final : public TComObject<TAccessible, IAccessible> {
  public:
   TAccessible(HWND hwnd, IAccessible* inner) : hwnd_(hwnd), inner_(inner) {}
@@ -61,6 +64,9 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
     if (IsEqualGUID(riid, kIUnknown) || IsEqualGUID(riid, kIDispatch) ||
         IsEqualGUID(riid, kIAccessible)) {
       return Share(out);
+    }
+    if (IsEqualGUID(riid, kIEnumVARIANT) && !Hides() && HasParts()) {
+      return Safely([&] { return EnumerateChildren(hwnd_, inner_, out); });
     }
     return inner_->QueryInterface(riid, out);  // IOleWindow, IEnumVARIANT, IServiceProvider...
   }
@@ -85,18 +91,21 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
     return inner_->get_accParent(parent);
   }
   HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
-    if (!Hides()) return inner_->get_accChildCount(count);
     if (count == nullptr) return E_POINTER;
     *count = 0;
-    return S_OK;
+    if (Hides()) return S_OK;
+    const HRESULT result = inner_->get_accChildCount(count);
+    if (SUCCEEDED(result)) *count += static_cast<long>(Parts().size());
+    return result;
   }
   HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
-    if (!Hides()) return inner_->get_accChild(child, out);
+    if (!Hides() && PartOf(hwnd_, child) == nullptr) return inner_->get_accChild(child, out);
     if (out != nullptr) *out = nullptr;
-    return E_INVALIDARG;
+    return Hides() ? E_INVALIDARG : S_FALSE;  // a part is a simple element
   }
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* out) override {
     return Safely([&] {
+      if (TWindow* part = PartOf(hwnd_, child)) return Give(part->ReadName(), out);
       if (TWindow* window = Self(child)) {
         const std::wstring name = window->ReadName();
         if (!name.empty() || window->OwnClass()) return Give(name, out);
@@ -106,6 +115,7 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
   }
   HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* out) override {
     return Safely([&] {
+      if (PartOf(hwnd_, child) != nullptr) return Give({}, out);
       TWindow* window = Self(child);
       if (window != nullptr && window->ReadRole() == TRole::Text) {
         return Give(window->ReadValue(), out);
@@ -115,6 +125,7 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* out) override {
     return Safely([&] {
+      if (TWindow* part = PartOf(hwnd_, child)) return Give(part->ReadDescription(), out);
       if (TWindow* window = Self(child)) {
         const std::wstring description = window->ReadDescription();
         if (!description.empty()) return Give(description, out);
@@ -124,6 +135,7 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
   }
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* out) override {
     TWindow* window = Self(child);
+    if (window == nullptr) window = PartOf(hwnd_, child);
     const long role = window != nullptr ? RoleOf(window->ReadRole()) : 0;
     if (role == 0) return inner_->get_accRole(child, out);
     if (out == nullptr) return E_POINTER;
@@ -132,6 +144,7 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
     return S_OK;
   }
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* out) override {
+    if (TWindow* part = PartOf(hwnd_, child)) return ReadPartState(*part, out);
     const HRESULT result = inner_->get_accState(child, out);
     TWindow* window = Self(child);
     if (SUCCEEDED(result) && window != nullptr && out != nullptr && out->vt == VT_I4) {
@@ -163,16 +176,27 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
   }
   HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
                                         VARIANT child) override {
+    if (TWindow* part = PartOf(hwnd_, child)) return LocatePart(*part, left, top, width, height);
     return inner_->accLocation(left, top, width, height, child);
   }
   HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
-    if (Hides() && (direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD)) {
+    const bool inward = direction == NAVDIR_FIRSTCHILD || direction == NAVDIR_LASTCHILD;
+    if (Hides() && inward) {
       if (end != nullptr) end->vt = VT_EMPTY;
       return S_FALSE;
     }
-    return inner_->accNavigate(direction, start, end);
+    const TWindow* part = PartOf(hwnd_, start);
+    if (part != nullptr) return NavigateParts(hwnd_, direction, part, end);
+    const HRESULT result = inner_->accNavigate(direction, start, end);
+    // The parts come after the child windows.
+    if (inward && HasParts() && (direction == NAVDIR_LASTCHILD || result != S_OK)) {
+      if (result == S_OK && end != nullptr) VariantClear(end);
+      return NavigateParts(hwnd_, direction, nullptr, end);
+    }
+    return result;
   }
   HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* out) override {
+    if (!Hides() && HitPart(hwnd_, x, y, out) == S_OK) return S_OK;
     if (!Hides()) return inner_->accHitTest(x, y, out);
     if (out == nullptr) return E_POINTER;
     RECT area;
@@ -209,6 +233,11 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
     const TWindow* window = TWindow::From(hwnd_);
     return window != nullptr && window->HidesChildren();
   }
+  std::vector<TWindow*> Parts() const {
+    const TWindow* window = TWindow::From(hwnd_);
+    return window != nullptr ? window->ReaderParts() : std::vector<TWindow*>{};
+  }
+  bool HasParts() const { return !Parts().empty(); }
 
   HWND hwnd_;
   IAccessible* inner_;

@@ -202,15 +202,23 @@ HWND TFormWindow::Tooltip() {
   return tooltip_;
 }
 
+// A window is a tool of its own; a drawn control is its box in the window that draws it.
 void SetWindowHint(TWindow& window, const std::string& hint) {
   TFormWindow* form = window.Form();
   const HWND tip = form != nullptr ? form->Tooltip() : nullptr;
-  if (tip == nullptr || window.Handle() == nullptr) return;
+  if (tip == nullptr || (window.Handle() == nullptr && !window.Drawn())) return;
   TOOLINFOW info{};
   info.cbSize = TTTOOLINFOW_V2_SIZE;  // understood by every version of the common controls
-  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-  info.hwnd = form->Handle();
-  info.uId = reinterpret_cast<UINT_PTR>(window.Handle());
+  if (window.Drawn()) {
+    info.uFlags = TTF_SUBCLASS;
+    info.hwnd = window.Host()->Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(&window);
+    info.rect = window.PlaceInHost();
+  } else {
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = form->Handle();
+    info.uId = reinterpret_cast<UINT_PTR>(window.Handle());
+  }
   SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
   if (hint.empty()) return;
   std::wstring text = Wide(hint);

@@ -63,11 +63,11 @@ enum class TKind {
 enum class TRole { System, StaticText, Text, Grouping, Alert };
 
 // The native side of a driver: one window of the backend's own class, or a system control
-// (BUTTON, EDIT) whose window procedure passes through this object first, or, inside a window
-// that a screen reader reads as one text, a control with no window of its own that the nearest
-// window draws in its paint (a window costs its making, placing and painting, each a few round
-// trips to the system). Its place, font and colour are kept in the forms' pixels and applied at
-// the form's scale.
+// (BUTTON, EDIT) whose window procedure passes through this object first, or a control with no
+// window of its own that the nearest window draws in its paint: a label, and any control inside a
+// window that a screen reader reads as one text (a window costs its making, placing and painting,
+// each a few round trips to the system). Its place, font and colour are kept in the forms' pixels
+// and applied at the form's scale.
 class TWindow {
  public:
   TWindow(TKind kind, TWindow* parent);
@@ -90,6 +90,7 @@ class TWindow {
   int Unscale(int pixels) const;
 
   const TRect& Bounds() const { return bounds_; }
+  std::wstring WindowText() const;  // the text it shows
   const TFont& WindowFont() const { return font_; }
   HFONT FontHandle() const;
   // Its own colour, or the nearest parent's; the button face when none has one.
@@ -121,6 +122,15 @@ class TWindow {
   virtual TRole ReadRole() const { return TRole::System; }
   virtual bool HidesChildren() const { return false; }
   bool HiddenFromReader() const;  // inside a window read as one text
+  // A drawn control that a screen reader reaches is read as a part of the window that draws it,
+  // numbered from kFirstPart in the order the parts were made.
+  static constexpr long kFirstPart = 0x1000;
+  std::vector<TWindow*> ReaderParts() const;  // of a window
+  TWindow* Part(long id) const;               // null for any other number
+  long PartId() const;                        // of a drawn control; 0 when no reader reaches it
+  // Where a drawn control stands in the window that draws it, and that window.
+  RECT PlaceInHost() const;
+  const TWindow* Host() const;
   bool OwnClass() const { return systemProc_ == nullptr; }
   // Answers WM_GETOBJECT itself, over the system's object.
   virtual bool ReadsItself() const;
@@ -147,10 +157,10 @@ class TWindow {
   void ApplyFont(const TFont& font);
   void ApplyColor(TColor color);
   void ApplyVisible(bool visible);
+  void ApplyHint(const std::string& hint);
   void ApplyText(const std::string& text);
   void ApplyAccessibleName(const std::string& name);
   void ApplyAccessibleDescription(const std::string& description);
-  std::wstring WindowText() const;
   void Invalidate();
 
   TFormWindow* form_;
@@ -162,9 +172,6 @@ class TWindow {
   void Detach();
   void PaintMessage(UINT message, WPARAM wParam);  // WM_PAINT or WM_PRINTCLIENT
   void PaintWhole(HDC dc, const RECT& client);     // itself, then the controls it draws
-  // Where a drawn control stands in the window that draws it, and that window.
-  RECT PlaceInHost() const;
-  const TWindow* Host() const;
   POINT CornerInParent() const;
 
   TKind kind_;
@@ -175,6 +182,7 @@ class TWindow {
   bool drawn_ = false;            // no window: drawn by the nearest window, in drawn_ order
   bool visible_ = true;           // a drawn control's own flag
   std::wstring text_;             // a drawn control's text
+  std::string hint_;              // a drawn control's hint, placed again when it moves
   std::vector<TWindow*> drawnChildren_;
   TRect bounds_;
   TFont font_;
@@ -216,7 +224,7 @@ class TDriver : public TInterface, public TWindow {
   void SetText(const std::string& text) override { ApplyText(text); }
   void SetFont(const TFont& font) override { ApplyFont(font); }
   void SetColor(TColor color) override { ApplyColor(color); }
-  void SetHint(const std::string& hint) override { SetWindowHint(*this, hint); }
+  void SetHint(const std::string& hint) override { ApplyHint(hint); }
   void SetFocus() override { Focus(); }
   bool Focused() const override { return HasFocus(); }
   void SetAccessibleName(const std::string& name) override { ApplyAccessibleName(name); }

@@ -73,7 +73,8 @@ void TWindow::CreateOwn(const wchar_t* className, DWORD style, DWORD exStyle, HW
 }
 
 void TWindow::CreateControl(const TWindow& parent, DWORD style) {
-  if (parent.drawn_ || parent.HidesChildren()) {
+  const bool graphic = kind_ == TKind::Label || kind_ == TKind::ColumnLabel;
+  if (graphic || parent.drawn_ || parent.HidesChildren()) {
     drawn_ = true;
     parent_->drawnChildren_.push_back(this);
   } else {
@@ -193,6 +194,12 @@ void TWindow::ApplyBounds(const TRect& bounds) {
   if (drawn_) Invalidate();  // where it stood
   bounds_ = bounds;
   PlaceWindow();
+  if (drawn_ && !hint_.empty()) SetWindowHint(*this, hint_);
+}
+
+void TWindow::ApplyHint(const std::string& hint) {
+  if (drawn_) hint_ = hint;
+  SetWindowHint(*this, hint);
 }
 
 void TWindow::ApplyFont(const TFont& font) {

@@ -1,5 +1,7 @@
 // What a window of the backend paints and tells a screen reader, and the window procedure through
 // which every message reaches the object behind the window.
+#include <algorithm>
+
 #include "ui/toolkit/win32/accessibility.h"
 #include "ui/toolkit/win32/form.h"
 #include "ui/toolkit/win32/native.h"
@@ -60,13 +62,35 @@ bool TWindow::HiddenFromReader() const {
   return false;
 }
 
+std::vector<TWindow*> TWindow::ReaderParts() const {
+  std::vector<TWindow*> parts;
+  if (drawn_ || HidesChildren() || HiddenFromReader()) return parts;
+  for (TWindow* child : drawnChildren_) parts.push_back(child);
+  return parts;
+}
+
+TWindow* TWindow::Part(long id) const {
+  const std::vector<TWindow*> parts = ReaderParts();
+  const long index = id - kFirstPart;
+  if (index < 0 || index >= static_cast<long>(parts.size())) return nullptr;
+  return parts[static_cast<std::size_t>(index)];
+}
+
+long TWindow::PartId() const {
+  if (!drawn_ || parent_ == nullptr) return 0;
+  const std::vector<TWindow*> parts = parent_->ReaderParts();
+  const auto found = std::find(parts.begin(), parts.end(), this);
+  return found == parts.end() ? 0 : kFirstPart + static_cast<long>(found - parts.begin());
+}
+
 bool TWindow::ReadsItself() const {
-  if (OwnClass()) return kind_ != TKind::Form;
+  if (OwnClass()) return kind_ != TKind::Form || !drawnChildren_.empty();
   return !accessibleName_.empty() || !accessibleDescription_.empty() || HiddenFromReader();
 }
 
 void TWindow::NotifyReader(DWORD event) const {
-  if (hwnd_ != nullptr) NotifyWinEvent(event, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+  if (hwnd_ != nullptr) return NotifyWinEvent(event, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+  if (const long id = PartId()) NotifyWinEvent(event, parent_->Handle(), OBJID_CLIENT, id);
 }
 
 void TWindow::ApplyAccessibleName(const std::string& name) {
