@@ -125,6 +125,7 @@ void TAnnouncer::Announce(const std::string& text) {
   text_ = Wide(text);
   SetWindowTextW(Handle(), text_.c_str());
   if (UiaNotificationsAvailable() && Allowed()) {
+    EnterApartment();
     if (provider_ == nullptr) provider_ = new TProvider(*this);
     const BSTR display = SysAllocString(text_.c_str());
     const BSTR activity = SysAllocString(L"Gapwise.Announcement");
