@@ -246,6 +246,7 @@ class TAccessible final : public TComObject<TAccessible, IAccessible> {
 }  // namespace
 
 LRESULT AccessibleObject(TWindow& window, WPARAM wParam, LPARAM /*lParam*/) {
+  EnterApartment();
   IAccessible* inner = nullptr;
   if (FAILED(CreateStdAccessibleObject(window.Handle(), OBJID_CLIENT, kIAccessible,
                                        reinterpret_cast<void**>(&inner))) ||
@@ -259,20 +260,27 @@ LRESULT AccessibleObject(TWindow& window, WPARAM wParam, LPARAM /*lParam*/) {
 }
 
 namespace {
-bool& ComStarted() {
-  static bool started = false;
-  return started;
+struct TApartment {
+  bool tried = false;
+  bool entered = false;
+};
+TApartment& Apartment() {
+  static TApartment apartment;
+  return apartment;
 }
 }  // namespace
 
-void StartAccessibility() {
-  const HRESULT result = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-  ComStarted() = SUCCEEDED(result);
+void EnterApartment() {
+  TApartment& apartment = Apartment();
+  if (apartment.tried) return;
+  apartment.tried = true;
+  apartment.entered = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
 }
 
 void StopAccessibility() {
-  if (ComStarted()) CoUninitialize();
-  ComStarted() = false;
+  TApartment& apartment = Apartment();
+  if (apartment.entered) CoUninitialize();
+  apartment = {};
 }
 
 }  // namespace gapwise::win32

@@ -43,8 +43,10 @@ class TAnnouncer : public TWindow {
 // Whether UI Automation notifications can be raised on this system.
 bool UiaNotificationsAvailable();
 
-// The COM apartment that the accessible objects live in.
-void StartAccessibility();
+// The COM apartment that the accessible objects and notices live in: entered when a screen
+// reader first asks for an object or a notice first goes out (not at start, where it would cost
+// every start-up its time), left when the toolkit stops.
+void EnterApartment();
 void StopAccessibility();
 
 }  // namespace gapwise::win32

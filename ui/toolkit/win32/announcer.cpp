@@ -132,6 +132,7 @@ void TAnnouncer::SetLastText(const std::string& text) {
 
 bool TAnnouncer::RaiseNotification() {
   if (!UiaNotificationsAvailable()) return false;
+  EnterApartment();
   if (provider_ == nullptr) provider_ = new TProvider(*this);
   const BSTR display = SysAllocString(text_.c_str());
   const BSTR activity = SysAllocString(L"Gapwise.Announcement");

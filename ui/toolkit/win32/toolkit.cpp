@@ -111,7 +111,6 @@ TWindow& Parent(IControlDriver& driver) {
 class TWin32Toolkit : public IToolkit {
  public:
   void Start(int& /*argc*/, char** /*argv*/, const std::string& /*desktopId*/) override {
-    StartAccessibility();
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
     RegisterClasses();
