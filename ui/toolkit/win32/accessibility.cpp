@@ -16,7 +16,6 @@ namespace {
 constexpr GUID kIDispatch = {0x00020400, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
 constexpr GUID kIAccessible = {
     0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-constexpr GUID kIEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
 
 // Runs the body of a COM method: nothing throws through the interface.
 template <class TBody>

@@ -7,8 +7,6 @@
 namespace gapwise::win32 {
 namespace {
 
-constexpr GUID kIEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
-
 std::vector<TWindow*> PartsOf(HWND hwnd) {
   const TWindow* window = TWindow::From(hwnd);
   return window != nullptr ? window->ReaderParts() : std::vector<TWindow*>{};

@@ -9,6 +9,8 @@
 
 namespace gapwise::win32 {
 
+inline constexpr GUID kIEnumVARIANT = {0x00020404, 0x0000, 0x0000, {0xc0, 0, 0, 0, 0, 0, 0, 0x46}};
+
 // The drawn control that `child` names among the window's parts; null for any other child.
 TWindow* PartOf(HWND hwnd, const VARIANT& child);
 
