@@ -44,18 +44,19 @@ def write_pages(folder, labels):
                     % name for name in sorted(os.listdir(folder + '/fonts'))
                     if name.endswith('.ttf'))
     head = ('<!DOCTYPE html><html lang="en"><head><meta charset="utf-8"><title>Gapwise</title>%s'
-            '<link rel="stylesheet" href="gapwise.css">' % fonts)
+            + fonts + '<link rel="stylesheet" href="gapwise.css"></head><body>')
     with open(os.path.join(folder, 'plain.html'), 'w') as plain:
-        plain.write('%s</head><body>%s</body></html>' % (head, labels))
+        plain.write(head % '' + labels + '</body></html>')
+    # The wasm asked for first, as the game's page asks for it.
     wasm = ('<link rel="preload" href="gapwise.wasm" as="fetch" type="application/wasm" '
             'crossorigin>')
     faces = ', '.join('document.fonts.load(\'%s16px "Liberation Serif"\')' % face
                       for face in ('', 'bold ', 'italic '))
     with open(os.path.join(folder, 'wasm.html'), 'w') as floor:
-        floor.write('%s%s</head><body><script>Promise.all([%s, WebAssembly.compileStreaming('
-                    'fetch("gapwise.wasm", {credentials: "same-origin"}))]).then(function () {'
+        floor.write(head % wasm + '<script>Promise.all([%s, WebAssembly.compileStreaming(fetch('
+                    '"gapwise.wasm", {credentials: "same-origin"}))]).then(function () {'
                     ' document.body.insertAdjacentHTML("afterbegin", %s); });</script></body>'
-                    '</html>' % (head, wasm, faces, json.dumps(labels)))
+                    '</html>' % (faces, json.dumps(labels)))
 
 
 def first_paint(page, url, steps=None):
