@@ -100,11 +100,11 @@ def main():
         page.open(42)
         time.sleep(2)
         memory = page.js('return [performance.memory.usedJSHeapSize, HEAP8.length]')
-        game_ms, plain_ms = statistics.median(game), statistics.median(plain)
+        game_ms, plain_ms, floor_ms = (statistics.median(t) for t in (game, plain, floor))
         print('first paint on reload, median of %d: game %.0f ms, plain page %.0f ms (%.2fx)' %
               (runs, game_ms, plain_ms, game_ms / plain_ms))
         print('the plain page showing its labels once it has fetched and compiled gapwise.wasm: '
-              '%.0f ms (%.2fx)' % (statistics.median(floor), statistics.median(floor) / plain_ms))
+              '%.0f ms (%.2fx)' % (floor_ms, floor_ms / plain_ms))
         print('the game\'s load, medians in ms from the navigation: ' +
               ', '.join('%s %.0f' % (name, at) for name, at in sorted(steps.items(),
                                                                       key=lambda s: s[1])))
